@@ -1,0 +1,26 @@
+# The Qt programs and the Qt part of each subsystem (files under <subsystem>/qt/).
+find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Multimedia Test)
+set(CMAKE_AUTOMOC ON)
+
+set(PELMIRA_QT_SOURCES)
+foreach(dir IN LISTS PELMIRA_SUBSYSTEMS)
+  file(GLOB_RECURSE found CONFIGURE_DEPENDS ${dir}/qt/*.cpp ${dir}/qt/*.h)
+  list(FILTER found EXCLUDE REGEX "/qt/main\\.cpp$")
+  list(APPEND PELMIRA_QT_SOURCES ${found})
+endforeach()
+
+if(PELMIRA_QT_SOURCES)
+  add_library(pelmira_qt STATIC ${PELMIRA_QT_SOURCES})
+  target_link_libraries(pelmira_qt PUBLIC pelmira_logic
+    Qt6::Core Qt6::Gui Qt6::Widgets Qt6::Multimedia)
+endif()
+
+foreach(program IN ITEMS mainwindow:pelmira notifier:lunoka)
+  string(REPLACE ":" ";" parts ${program})
+  list(GET parts 0 dir)
+  list(GET parts 1 name)
+  if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/qt/main.cpp)
+    add_executable(${name} ${dir}/qt/main.cpp)
+    target_link_libraries(${name} PRIVATE pelmira_qt)
+  endif()
+endforeach()

@@ -1,0 +1,30 @@
+#pragma once
+// UTF-8 text helpers. Texts are UTF-8 std::string throughout; "characters" are Unicode code
+// points. Invalid byte sequences decode to U+FFFD, one per offending byte, so no input can
+// make a helper fail or read out of bounds.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace pelmira {
+
+std::u32string to_u32(std::string_view utf8);
+std::string to_utf8(std::u32string_view text);
+void append_utf8(std::string& out, char32_t c);
+
+// Number of characters.
+std::size_t char_count(std::string_view utf8);
+
+// Up to `count` characters starting at character `start` (0-based).
+std::string char_substr(std::string_view utf8, std::size_t start,
+                        std::size_t count = std::string_view::npos);
+
+// The first / last `count` characters.
+std::string char_left(std::string_view utf8, std::size_t count);
+std::string char_right(std::string_view utf8, std::size_t count);
+
+// `count` copies of a text.
+std::string repeat(std::string_view text, std::size_t count);
+
+}  // namespace pelmira
