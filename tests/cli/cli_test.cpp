@@ -207,7 +207,7 @@ struct UsageRow {
 TEST(CliUsage, RefusedArguments) {
   const UsageRow rows[] = {
       {"no_subcommand", {}, "A subcommand is required"},
-      {"unknown_subcommand", {"nosuch"}, "nosuch"},
+      {"unknown_subcommand", {"nosuch"}, "A subcommand is required"},
       {"missing_date", {"dayno"}, "DATE is required"},
       {"empty_date", {"dayno", ""}, "DATE \"\" has no year"},
       {"letters_only", {"era", "abc"}, "DATE \"abc\" has no year"},
@@ -215,7 +215,8 @@ TEST(CliUsage, RefusedArguments) {
       {"year_zero", {"dayno", "0/1/1"}, "falls before year 1"},
       {"normalised_below_year_one", {"era", "1/0/0"}, "falls before year 1"},
       {"invalid_utf8_shown_replaced", {"dayno", "\xff"}, "DATE \"\xef\xbf\xbd\" has no year"},
-      {"birth_without_year", {"age", "--now", "2000/1/1", "--"}, "has no year"},
+      {"birth_missing", {"age", "--now", "2000/1/1"}, "BIRTH is required"},
+      {"birth_without_year", {"age", "--now", "2000/1/1", "abc"}, "DATE \"abc\" has no year"},
       {"now_without_year", {"age", "--now", "x", "2000/1/1"}, "DATE \"x\" has no year"},
       {"mode_out_of_range", {"dayno", "--mode", "3", "2000/1/1"}, "not in range 0 to 2"},
       {"mode_not_a_number", {"dayno", "--mode", "x", "2000/1/1"}, "not in range 0 to 2"},
