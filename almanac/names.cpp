@@ -18,6 +18,20 @@ std::string name_with_reading(const NameAndReading& entry) {
 
 }  // namespace
 
+std::size_t stem_slot(i16 stem) {
+  if (stem < 1 || stem > 10) raise_error(err::kSubscript);
+  return static_cast<std::size_t>(stem);
+}
+
+std::size_t branch_slot(i16 branch) {
+  if (branch < 1 || branch > 12) raise_error(err::kSubscript);
+  return static_cast<std::size_t>(branch);
+}
+
+void check_month_and_day(i16 month, i16 day) {
+  if (month < 1 || month > 12 || day < 1 || day > 31) raise_error(err::kSubscript);
+}
+
 std::string eto(i16 year, std::string& animal_sentence, std::string& stem_text,
                 std::string& branch_text) {
   return trap("eto", [&]() -> std::string {
@@ -37,7 +51,7 @@ std::string eto(i16 year, std::string& animal_sentence, std::string& stem_text,
 
 std::string sza(i16 month, i16 day) {
   return trap("sza", [&]() -> std::string {
-    if (month < 1 || month > 12 || day < 1 || day > 31) raise_error(err::kSubscript);
+    check_month_and_day(month, day);
     const i16 key = add16(mul16(100, month), day);
     std::size_t slot = 1;
     while (key >= zodiac_bounds[slot]) ++slot;  // the last bound, 1232, exceeds every key

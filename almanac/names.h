@@ -108,6 +108,27 @@ inline constexpr std::array<std::string_view, 17> school_grades{
 inline constexpr std::array<std::string_view, 6> era_choices{"西暦", "令和", "平成",
                                                              "昭和", "大正", "明治"};
 
+// The slot of a stem or branch name (0 for a text that is none): stem_number("甲") is 1,
+// branch_number("亥") is 12.
+constexpr i16 stem_number(std::string_view name) {
+  for (std::size_t i = 1; i < stemNames.size(); ++i)
+    if (stemNames[i] == name) return static_cast<i16>(i);
+  return 0;
+}
+constexpr i16 branch_number(std::string_view name) {
+  for (std::size_t i = 1; i < branchNames.size(); ++i)
+    if (branchNames[i] == name) return static_cast<i16>(i);
+  return 0;
+}
+
+// A stem or branch used as a table slot: raises error 9 (subscript) outside 1..10 or 1..12.
+std::size_t stem_slot(i16 stem);
+std::size_t branch_slot(i16 branch);
+
+// Raises error 9 (subscript) unless the month is 1..12 and the day 1..31: the readings of a
+// birthday refuse dates that no entry or data file can hold.
+void check_month_and_day(i16 month, i16 day);
+
 // The sexagenary sign of a calendar year, counted from 1 January (the year 4 is 甲子):
 // "甲子 (きのえ ね)". The out-parameters get "子が十二支で、ネズミ年になります。",
 // "甲(きのえ)" and "子(ね) 　　ネズミ". A year of 0 or less returns the empty text and leaves
