@@ -16,7 +16,7 @@ std::string binx(i16 number) {
     std::string digits;
     i32 n = number;
     do {
-      digits += std::to_string(n % 2);
+      digits += n % 2 != 0 ? '1' : '0';  // the lowest bit, for negative numbers too
       n /= 2;
     } while (n != 0);
     return digits;
