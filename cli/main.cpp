@@ -18,8 +18,11 @@ using namespace pelmira::cli;
 
 // A new subcommand is one file with its registration function, listed here.
 constexpr CommandRegistration kSubcommands[] = {
-    register_calendar_commands, register_parse_command, register_age_command,
-    register_terms_command,     register_check_command,
+    register_calendar_commands,
+    register_parse_command,
+    register_age_command,
+    register_terms_command,
+    register_check_command,
 };
 
 }  // namespace
