@@ -5,6 +5,7 @@
 
 #include "cli/age_command.h"
 #include "cli/calendar_commands.h"
+#include "cli/check_command.h"
 #include "cli/command.h"
 #include "cli/dispatch.h"
 #include "cli/parse_command.h"
@@ -21,6 +22,7 @@ constexpr CommandRegistration kSubcommands[] = {
     register_parse_command,
     register_age_command,
     register_terms_command,
+    register_check_command,
 };
 
 }  // namespace

@@ -83,8 +83,8 @@ std::string line_list(const std::vector<std::size_t>& lines) {
 
 // The state of one read between its lines.
 struct ReadProgress {
-  i16 person = 0;  // the running person number i
-  i16 row = 0;     // the last row of order list 0
+  i16 person = 0;     // the running person number i
+  i16 row = 0;        // the last row of order list 0
   i16 first_row = 0;  // the rows of order list 0 before the read
   i16 verdict = kVerdictGoOn;
   std::vector<std::size_t> unreadable_lines;
@@ -145,8 +145,7 @@ void read_lines(PersonTable& table, const ProgramState& state, const std::string
     } catch (const RuntimeError& e) {
       table.partial_read = true;
       report_error(RuntimeError(e.number(), std::to_string(line_number) + "行目: " +
-                                                e.description() +
-                                                "この行は読み込みませんでした。"),
+                                                e.description() + "この行は読み込みませんでした。"),
                    "rist02", path);
       continue;
     }
@@ -159,17 +158,17 @@ void report_left_out_lines(PersonTable& table, const std::string& path,
                            const ReadProgress& progress) {
   if (progress.limit_line != 0) {
     table.partial_read = true;
-    report_error(RuntimeError(err::kOverflow, "登録できる人数は" + std::to_string(kMaxPersons) +
-                                                  "人までです。" +
-                                                  std::to_string(progress.limit_line) +
-                                                  "行目以降のデータは読み込んでいません。"),
-                 "rist02", path);
+    report_error(
+        RuntimeError(err::kOverflow, "登録できる人数は" + std::to_string(kMaxPersons) +
+                                         "人までです。" + std::to_string(progress.limit_line) +
+                                         "行目以降のデータは読み込んでいません。"),
+        "rist02", path);
   }
   if (!progress.unreadable_lines.empty()) {
     report_error(RuntimeError(err::kBadFileFormat,
                               "文字コードが正しくない行を読み込みませんでした。(" +
-                                  std::to_string(progress.unreadable_lines.size()) + "行: " +
-                                  line_list(progress.unreadable_lines) + "行目)"),
+                                  std::to_string(progress.unreadable_lines.size()) +
+                                  "行: " + line_list(progress.unreadable_lines) + "行目)"),
                  "rist02", path);
   }
 }

@@ -30,8 +30,8 @@ RuntimeError file_error(int system_error, FileAction action) {
     case EIO:
       return RuntimeError(err::kDiskNotReady, "入出力エラーが発生しました。");
     default:
-      return RuntimeError(err::kPathFileAccess,
-                          std::string("ファイルを扱えません。(") + std::strerror(system_error) + ")");
+      return RuntimeError(err::kPathFileAccess, std::string("ファイルを扱えません。(") +
+                                                    std::strerror(system_error) + ")");
   }
 }
 

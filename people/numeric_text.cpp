@@ -21,8 +21,7 @@ double numeric_value(std::string_view text) {
   std::size_t pos = 0;
   // Skips the blanks the reader ignores and returns the next byte, or 0 at the end.
   const auto peek = [&]() -> char {
-    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t' || text[pos] == '\n'))
-      ++pos;
+    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t' || text[pos] == '\n')) ++pos;
     return pos < text.size() ? text[pos] : '\0';
   };
   const auto is_digit = [](char c) { return c >= '0' && c <= '9'; };
