@@ -101,7 +101,7 @@ std::string kigaku(i16 year, i16 month, i16 day, int style) {
     if (r < 0) raise_error(err::kSubscript);  // reading years before -7 have no slot
     const auto k = static_cast<std::size_t>(8 - r);
     std::string text(nineStarNames[k]);
-    if (style == 0) text += "(" + std::string(kNineStarReadings[k]) + ")";
+    if (style == 0) text.append("(").append(kNineStarReadings[k]).append(")");
     return text;
   });
 }
