@@ -88,8 +88,7 @@ i16 year_from_risshun(i16 year, i16 month, i16 day) {
 }
 
 i16 day_sexagenary_number(i32 day_number) {
-  const i64 r = (i64{day_number} + 50) % 60;
-  return static_cast<i16>((r < 0 ? r + 60 : r) + 1);
+  return static_cast<i16>(floor_mod(i64{day_number} + 50, 60) + 1);
 }
 
 std::string kigaku(i16 year, i16 month, i16 day, int style) {
