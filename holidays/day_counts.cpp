@@ -71,10 +71,10 @@ void build(const ProgramState& state, std::vector<std::string>& lines) {
 
 }  // namespace
 
-std::optional<Listing> HsKeisan(const ProgramState& state, ListingSession& session) {
+Listing HsKeisan(const ProgramState& state, ListingSession& session, const Listing& previous) {
   if (session.skip_once) {
     session.skip_once = false;
-    return std::nullopt;
+    return previous;
   }
   Listing listing;
   trap("HsKeisan", [&] { build(state, listing.lines); });

@@ -26,10 +26,12 @@ ProgramState period(i16 y1, i16 m1, i16 d1, i16 y2, i16 m2, i16 d2) {
 
 std::vector<std::string> lines_of(const ProgramState& state) {
   ListingSession session;
-  const auto listing = HsKeisan(state, session);
-  if (!listing) return {"<skipped>"};
-  EXPECT_EQ(listing->selected, -1);
-  return listing->lines;
+  Listing previous;
+  previous.lines = {"old"};
+  previous.selected = 0;
+  const Listing listing = HsKeisan(state, session, previous);
+  EXPECT_EQ(listing.selected, -1);
+  return listing.lines;
 }
 
 TEST(DayCounts, GoldenWeek2026) {
@@ -196,9 +198,14 @@ TEST(DayCounts, MoreThan200YearsIsRefused) {
 TEST(DayCounts, OneShotSkipLeavesTheListing) {
   ListingSession session;
   session.skip_once = true;
-  EXPECT_FALSE(HsKeisan(period(2026, 5, 1, 2026, 5, 6), session).has_value());
+  Listing previous;
+  previous.lines = {"old", "lines"};
+  previous.selected = 1;
+  const Listing kept = HsKeisan(period(2026, 5, 1, 2026, 5, 6), session, previous);
+  EXPECT_EQ(kept.lines, previous.lines);
+  EXPECT_EQ(kept.selected, 1);
   EXPECT_FALSE(session.skip_once);
-  EXPECT_TRUE(HsKeisan(period(2026, 5, 1, 2026, 5, 6), session).has_value());
+  EXPECT_EQ(HsKeisan(period(2026, 5, 1, 2026, 5, 6), session, previous).lines.size(), 25u);
 }
 
 }  // namespace
