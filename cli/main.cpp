@@ -8,7 +8,11 @@
 #include "cli/check_command.h"
 #include "cli/command.h"
 #include "cli/dispatch.h"
+#include "cli/holidays_command.h"
+#include "cli/listing_command.h"
+#include "cli/month_calendar_command.h"
 #include "cli/parse_command.h"
+#include "cli/report_command.h"
 #include "cli/terms_command.h"
 #include "core/error_report.h"
 
@@ -23,6 +27,10 @@ constexpr CommandRegistration kSubcommands[] = {
     register_age_command,
     register_terms_command,
     register_check_command,
+    register_report_command,
+    register_listing_command,
+    register_holidays_command,
+    register_month_calendar_command,
 };
 
 }  // namespace

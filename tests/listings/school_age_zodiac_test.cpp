@@ -20,7 +20,7 @@ struct LineRow {
   const char* text;
 };
 
-void expect_lines(const Listing& listing, std::initializer_list<LineRow> rows) {
+void expect_lines(const Listing& listing, const std::vector<LineRow>& rows) {
   for (const LineRow& r : rows) {
     SCOPED_TRACE(r.row);
     ASSERT_LT(static_cast<std::size_t>(r.row), listing.lines.size());
@@ -78,7 +78,7 @@ TEST(SchoolListing, PeriodsFromTheBirthSide) {
     ListingSession session;
     const Listing listing = gakkou(state, session);
     ASSERT_EQ(listing.lines.size(), 22u);
-    expect_lines(listing, std::initializer_list<LineRow>(r.lines.data(), r.lines.data() + r.lines.size()));
+    expect_lines(listing, r.lines);
     EXPECT_EQ(session.school_row_base, r.base);
     EXPECT_EQ(listing.selected, r.selected);
   }
@@ -167,7 +167,7 @@ TEST(AgeListing, PeriodsOfEachAge) {
     session.side = r.side;
     const Listing listing = nenreih(state, session);
     ASSERT_EQ(listing.lines.size(), 133u);
-    expect_lines(listing, std::initializer_list<LineRow>(r.lines.data(), r.lines.data() + r.lines.size()));
+    expect_lines(listing, r.lines);
     EXPECT_EQ(session.age_row_base, 10);
     EXPECT_EQ(listing.selected, 12);
   }
