@@ -1,14 +1,17 @@
 #include "cli/listing_command.h"
 
+#include <iostream>
 #include <memory>
 #include <nlohmann/json.hpp>
 
 #include "cli/cli_errors.h"
 #include "cli/date_arguments.h"
 #include "cli/options.h"
+#include "cli/person_files.h"
 #include "listings/dispatch.h"
 #include "listings/selector.h"
 #include "mainwindow/age_report.h"
+#include "people/same_date.h"
 
 namespace pelmira::cli {
 namespace {
@@ -25,8 +28,6 @@ std::string as_json(const ListingControls& controls, const Listing& listing) {
 }  // namespace
 
 std::string listing_command(RunContext& run, const ListingOptions& options) {
-  if (options.kind == kListingSameDate)
-    throw UsageError("listing 8 (same-date people) is not available yet: it needs the person list");
   ProgramState& state = run.state;
   state.calendar_mode = options.mode;
   state.age_shift = options.shift;
@@ -46,7 +47,15 @@ std::string listing_command(RunContext& run, const ListingOptions& options) {
   session.hour_choice = options.hour ? static_cast<i16>(*options.hour + 1) : i16{0};
   session.minute_choice = options.minute ? static_cast<i16>(*options.minute + 1) : i16{0};
 
-  const Listing listing = build_listing(options.kind, state, session);
+  Listing listing;
+  if (options.kind == kListingSameDate) {
+    // The persons of the data files, as the person list would hold them.
+    PersonTable table;
+    read_person_files(run, table, options.data_files, std::cerr);
+    listing = caleTan(table, state, session);
+  } else {
+    listing = build_listing(options.kind, state, session);
+  }
   run.stop_if_reported();
   if (options.json) return as_json(controls, listing);
   std::string out;

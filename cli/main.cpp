@@ -9,6 +9,7 @@
 #include "cli/command.h"
 #include "cli/dispatch.h"
 #include "cli/holidays_command.h"
+#include "cli/list_command.h"
 #include "cli/listing_command.h"
 #include "cli/month_calendar_command.h"
 #include "cli/parse_command.h"
@@ -22,14 +23,9 @@ using namespace pelmira::cli;
 
 // A new subcommand is one file with its registration function, listed here.
 constexpr CommandRegistration kSubcommands[] = {
-    register_calendar_commands,
-    register_parse_command,
-    register_age_command,
-    register_terms_command,
-    register_check_command,
-    register_report_command,
-    register_listing_command,
-    register_holidays_command,
+    register_calendar_commands,      register_parse_command,   register_age_command,
+    register_terms_command,          register_check_command,   register_list_command,
+    register_report_command,         register_listing_command, register_holidays_command,
     register_month_calendar_command,
 };
 
