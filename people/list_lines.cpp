@@ -72,12 +72,6 @@ std::string grade_text(i16 year, i16 month, i16 day, i16 ref_year, i16 ref_month
   return std::string(kSchoolGradeNames[static_cast<std::size_t>(g)]) + " ";
 }
 
-std::string animal_text(i16 mode, i16 year, i16 month, i16 day) {
-  std::string reading;
-  const std::string name = animalFortune(mode, year, month, day, reading);
-  return char_left(name + std::string(kAnimalPadding), 8) + " ";
-}
-
 }  // namespace
 
 i32 school_grade(i16 year, i16 month, i16 day, i16 ref_year, i16 ref_month) {
@@ -150,7 +144,7 @@ std::string ListLineBuilder::line_unchecked(i16 person) const {
         line += right_align(kazoe(now.year, now.month, now.day, y, m, d), 5) + "才 ";
         break;
       case kColumnZodiac:
-        line += zodiac_column_text(m, d);
+        line += zodiac_text(m, d);
         break;
       case kColumnStem:
         line += stem_text(y);
@@ -168,7 +162,7 @@ std::string ListLineBuilder::line_unchecked(i16 person) const {
         line += kigaku(y, m, d, 1) + " ";
         break;
       case kColumnAnimal:
-        line += animal_text(mode, y, m, d);
+        line += animal_text(y, m, d);
         break;
       default:
         break;
@@ -178,6 +172,30 @@ std::string ListLineBuilder::line_unchecked(i16 person) const {
       line += "年";
   }
   return line;
+}
+
+const std::string& ListLineBuilder::zodiac_text(i16 month, i16 day) const {
+  // An impossible month or day is not kept: each such line reports its error.
+  if (month < 1 || month > 12 || day < 1 || day > 31) {
+    static thread_local std::string text;
+    text = zodiac_column_text(month, day);
+    return text;
+  }
+  std::string& text = zodiac_texts_[static_cast<std::size_t>((month - 1) * 31 + day - 1)];
+  if (text.empty()) text = zodiac_column_text(month, day);
+  return text;
+}
+
+const std::string& ListLineBuilder::animal_text(i16 year, i16 month, i16 day) const {
+  check_month_and_day(month, day);
+  const i16 n = day_sexagenary_number(guleyulibi(year, month, day, state_.calendar_mode));
+  std::string& text = animal_texts_.at(static_cast<std::size_t>(n));
+  if (text.empty()) {
+    std::string reading;
+    const std::string name = animalFortune(state_.calendar_mode, year, month, day, reading);
+    text = char_left(name + std::string(kAnimalPadding), 8) + " ";
+  }
+  return text;
 }
 
 std::string ListLineBuilder::line(i16 person) const {

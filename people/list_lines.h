@@ -4,6 +4,7 @@
 // reference date, the calendar mode, the ageing rule and the columns) and then builds any
 // line on its own, so that a list model can produce the lines of the visible rows on demand.
 
+#include <array>
 #include <string>
 
 #include "core/checked.h"
@@ -26,10 +27,17 @@ class ListLineBuilder {
   std::string line_unchecked(i16 person) const;
 
  private:
+  // The zodiac column of a month and day, and the animal column of a day's sexagenary
+  // number, each built once per builder: they depend on nothing else.
+  const std::string& zodiac_text(i16 month, i16 day) const;
+  const std::string& animal_text(i16 year, i16 month, i16 day) const;
+
   const PersonTable& table_;
   const ProgramState& state_;
   ListDisplay display_;
   std::size_t name_columns_ = 0;  // display columns reserved for the name
+  mutable std::array<std::string, 12 * 31> zodiac_texts_;
+  mutable std::array<std::string, 61> animal_texts_;
 };
 
 // The line of one person. Traps as "st3".
