@@ -208,7 +208,6 @@ TEST(CliListing, BadArgumentsAndOverflow) {
       {"minute_out_of_range", {"listing", "--minute", "60", "9", "2000/1/1"}, kUsage},
       {"branch_out_of_range", {"listing", "--branch", "13", "2", "2000/1/1"}, kUsage},
       {"stem_out_of_range", {"listing", "--stem", "0", "2", "2000/1/1"}, kUsage},
-      {"same_date_needs_the_person_list", {"listing", "8", "2000/1/1"}, kUsage},
       {"ages_past_32767", {"listing", "--now", "32700/1/1", "1", "32700/1/1"}, kReport},
       {"wedding_years_past_32767", {"listing", "--now", "32760/1/1", "3", "32760/1/1"}, kReport},
   });
