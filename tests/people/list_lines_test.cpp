@@ -10,6 +10,7 @@
 #include "core/text.h"
 #include "people/list_columns.h"
 #include "people/list_lines.h"
+#include "people/list_refresh.h"
 #include "people/list_summary.h"
 #include "people/list_view.h"
 #include "person_list_fixtures.h"
@@ -300,6 +301,24 @@ TEST(ListSummary, MenuStates) {
   EXPECT_FALSE(states.delete_row);
   EXPECT_FALSE(states.cut);
   EXPECT_FALSE(states.overwrite_save);
+}
+
+TEST(ListRefresh, LinesSummaryAndTheSameDateListing) {
+  const ProgramState state = reference(2010, 8, 8);
+  ListDisplay display = display_with("01", kListingSameDate);
+  display.name_tabs = 0;
+  const ListRefresh refresh = rist04(table_of({{"a", 2000, 5, 3}}), state, display);
+  EXPECT_EQ(refresh.fill.lines, std::vector<std::string>{"a"});
+  EXPECT_EQ(refresh.summary.summary, "総数  1　平均年齢　10歳 (10歳3ヶ月5日)");
+  EXPECT_TRUE(refresh.same_date_listing);
+  display.listing_code = kListingFortune;
+  const ListRefresh empty = rist04(table_of({}), state, display);
+  EXPECT_TRUE(empty.fill.lines.empty());
+  EXPECT_FALSE(empty.same_date_listing);
+  ls32(display);
+  EXPECT_FALSE(display.ascending);
+  ls32(display);
+  EXPECT_TRUE(display.ascending);
 }
 
 }  // namespace

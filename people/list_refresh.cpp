@@ -1,0 +1,22 @@
+#include "people/list_refresh.h"
+
+#include "core/trap.h"
+
+namespace pelmira {
+
+ListRefresh rist04(const PersonTable& table, const ProgramState& state, const ListDisplay& display,
+                   const BusyState& busy) {
+  ListRefresh refresh;
+  trap("rist04", [&] {
+    if (table.personCount > 0) refresh.fill = st7(table, state, display, busy);
+    refresh.summary = mhyuji(table, state, display);
+    refresh.same_date_listing = display.listing_code == kListingSameDate;
+  });
+  return refresh;
+}
+
+void ls32(ListDisplay& display) {
+  display.ascending = !display.ascending;
+}
+
+}  // namespace pelmira
