@@ -31,7 +31,8 @@ class ForcingHost : public ScriptedReadHost {
 
 NoticeCode code_of(const std::string& digits) {
   NoticeCode code{};
-  for (std::size_t k = 0; k < digits.size(); ++k) code[k] = static_cast<std::uint8_t>(digits[k] - '0');
+  for (std::size_t k = 0; k < digits.size(); ++k)
+    code[k] = static_cast<std::uint8_t>(digits[k] - '0');
   return code;
 }
 
@@ -48,8 +49,17 @@ struct RecordRow {
 
 TEST(Rist02, ReadsEachRecordAsWritten) {
   const std::vector<RecordRow> rows = {
-      {"two_fields_take_the_defaults", "山田太郎^1990 1 2^", "山田太郎", {1990, 1, 2}, 0, kDefaultCode},
-      {"days_and_code", "鈴木^1985 12 31^30^13001111000110^", "鈴木", {1985, 12, 31}, 30,
+      {"two_fields_take_the_defaults",
+       "山田太郎^1990 1 2^",
+       "山田太郎",
+       {1990, 1, 2},
+       0,
+       kDefaultCode},
+      {"days_and_code",
+       "鈴木^1985 12 31^30^13001111000110^",
+       "鈴木",
+       {1985, 12, 31},
+       30,
        "13001111000110"},
       {"prefix_keeps_the_separator", "^3^a^b^1990 1 2^", "a^b", {1990, 1, 2}, 0, kDefaultCode},
       {"two_digit_code_is_widened", "a^1990 1 2^0^10^", "a", {1990, 1, 2}, 0, "10001111000000"},
@@ -60,15 +70,29 @@ TEST(Rist02, ReadsEachRecordAsWritten) {
       {"short_year_before_the_current_one", "a^'98 1 2^", "a", {1998, 1, 2}, 0, kDefaultCode},
       {"forty_characters_cut_to_31",
        "一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十^2000 1 1^",
-       "一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一", {2000, 1, 1}, 0,
+       "一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一",
+       {2000, 1, 1},
+       0,
        kDefaultCode},
       {"days_without_code_take_the_defaults", "a^1990 1 2^5^", "a", {1990, 1, 2}, 0, kDefaultCode},
-      {"fifth_field_is_ignored", "a^1990 1 2^7^13001111000000^x^", "a", {1990, 1, 2}, 7,
+      {"fifth_field_is_ignored",
+       "a^1990 1 2^7^13001111000000^x^",
+       "a",
+       {1990, 1, 2},
+       7,
        "13001111000000"},
-      {"non_digit_in_code_reads_zero", "a^1990 1 2^0^1x001111000000^", "a", {1990, 1, 2}, 0,
+      {"non_digit_in_code_reads_zero",
+       "a^1990 1 2^0^1x001111000000^",
+       "a",
+       {1990, 1, 2},
+       0,
        "10001111000000"},
       {"lone_line_feed_stays_in_the_name", "a\nb^1990 1 2^", "a\nb", {1990, 1, 2}, 0, kDefaultCode},
-      {"days_rounded_half_to_even", "a^1990 1 2^2.5^13001111000000^", "a", {1990, 1, 2}, 2,
+      {"days_rounded_half_to_even",
+       "a^1990 1 2^2.5^13001111000000^",
+       "a",
+       {1990, 1, 2},
+       2,
        "13001111000000"},
       {"month_and_day_alone_leave_year_zero", "a^5月3日^", "a", {0, 5, 3}, 0, kDefaultCode},
   };
@@ -120,7 +144,8 @@ TEST(Rist02, LeavesOrdersTerminatorsAndFileState) {
 TEST(Rist02, FileOfCommentsAndBlankLinesGivesAnEmptyList) {
   TempFolder folder;
   const std::string path = folder.file("empty.txt");
-  testing::write_bytes(path, testing::sjis_data_file({"'comment", "", "'PelmiraVer1.0.0より出力。"}));
+  testing::write_bytes(path,
+                       testing::sjis_data_file({"'comment", "", "'PelmiraVer1.0.0より出力。"}));
   ScriptedReadHost host;
   const PersonTable table = testing::read_table(path, host);
   EXPECT_EQ(table.personCount, 0);
@@ -138,14 +163,15 @@ TEST(Rist02, CorrectionVerdictsDecideTheBadLine) {
   const std::vector<Row> rows = {
       {"skip", {press(CorrectionButton::kSkip)}, {"a", "b", "d"}},
       {"stop_keeps_the_persons_before", {press(CorrectionButton::kStop)}, {"a", "b"}},
-      {"recheck_after_an_edit", {press(CorrectionButton::kRecheck, "c^1993 4 5^")},
+      {"recheck_after_an_edit",
+       {press(CorrectionButton::kRecheck, "c^1993 4 5^")},
        {"a", "b", "c", "d"}},
       {"force_reads_what_it_can", {press(CorrectionButton::kForce)}, {"a", "b", "c", "d"}},
   };
   TempFolder folder;
   const std::string path = folder.file("verdicts.txt");
-  testing::write_bytes(path, testing::sjis_data_file({"a^1990 1 2^", "b^1991 2 3^", "c^1993 4^",
-                                                      "d^1994 5 6^"}));
+  testing::write_bytes(
+      path, testing::sjis_data_file({"a^1990 1 2^", "b^1991 2 3^", "c^1993 4^", "d^1994 5 6^"}));
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     ScriptedReadHost host;
@@ -164,8 +190,9 @@ TEST(Rist02, AddingReadsExtendTheList) {
   std::vector<std::string> paths;
   for (int k = 1; k <= 3; ++k) {
     paths.push_back(folder.file("f" + std::to_string(k) + ".txt"));
-    testing::write_bytes(paths.back(), testing::sjis_data_file({"p" + std::to_string(k) + "^2000 1 " +
-                                                                std::to_string(k) + "^"}));
+    testing::write_bytes(
+        paths.back(),
+        testing::sjis_data_file({"p" + std::to_string(k) + "^2000 1 " + std::to_string(k) + "^"}));
   }
   PersonTable table;
   ScriptedReadHost host;
@@ -189,7 +216,8 @@ TEST(Rist02, AddingAfterDeletionsShowsTheNewPersons) {
   TempFolder folder;
   const std::string first = folder.file("first.txt");
   const std::string second = folder.file("second.txt");
-  testing::write_bytes(first, testing::sjis_data_file({"a^1990 1 1^", "b^1990 1 2^", "c^1990 1 3^"}));
+  testing::write_bytes(first,
+                       testing::sjis_data_file({"a^1990 1 1^", "b^1990 1 2^", "c^1990 1 3^"}));
   testing::write_bytes(second, testing::sjis_data_file({"d^1990 1 4^", "e^1990 1 5^"}));
   ScriptedReadHost host;
   PersonTable table = testing::read_table(first, host);
@@ -212,7 +240,7 @@ TEST(Rist02, AddingAfterDeletionsShowsTheNewPersons) {
 
 struct FailureRow {
   const char* name;
-  std::string file;  // relative to the folder; "" for the folder itself
+  std::string file;   // relative to the folder; "" for the folder itself
   std::string bytes;  // written unless empty and `write` is false
   bool write;
   std::int32_t error;
@@ -270,7 +298,8 @@ TEST(Rist02, FailedReadFromTheHistoryOffersToRemoveTheEntry) {
     ASSERT_EQ(host.questions.size(), 1u);
     EXPECT_EQ(host.questions[0],
               "Pelmira(開く)|履歴からファイルを開こうとしてエラーが発生しました。\r\n\r\n"
-              "ファイル名　" + path + "\r\n\r\n履歴からこの項目を削除しますか？");
+              "ファイル名　" +
+                  path + "\r\n\r\n履歴からこの項目を削除しますか？");
     EXPECT_EQ(host.removed, yes ? std::vector<i16>{2} : std::vector<i16>{});
   }
 }

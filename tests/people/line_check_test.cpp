@@ -133,13 +133,18 @@ TEST(Datachekku, RecognisesFieldsAndDateGroups) {
     int field_count;
   };
   const std::vector<Row> rows = {
-      {"plain", "a^1990 1 2^0^12001111000000^", {"a", "1990 1 2", "0", "12001111000000"},
-       {"1990", "1", "2"}, 4},
+      {"plain",
+       "a^1990 1 2^0^12001111000000^",
+       {"a", "1990 1 2", "0", "12001111000000"},
+       {"1990", "1", "2"},
+       4},
       {"prefix", "^3^a^b^1990/01/02^", {"a^b", "1990/01/02", "", ""}, {"1990", "01", "02"}, 2},
-      {"full_width", "b^２０００年５月３日^", {"b", "２０００年５月３日", "", ""},
-       {"2000", "5", "3"}, 2},
-      {"lone_line_feed_stays", "c\n^1990 1 2^", {"c\n", "1990 1 2", "", ""}, {"1990", "1", "2"},
+      {"full_width",
+       "b^２０００年５月３日^",
+       {"b", "２０００年５月３日", "", ""},
+       {"2000", "5", "3"},
        2},
+      {"lone_line_feed_stays", "c\n^1990 1 2^", {"c\n", "1990 1 2", "", ""}, {"1990", "1", "2"}, 2},
       {"fifth_field_counted", "a^1^2^3^4^5^", {"a", "1", "2", "3"}, {"1", "", ""}, 5},
   };
   for (const Row& row : rows) {
@@ -195,8 +200,12 @@ TEST(Datashyusei, LoopsAsTheUserDecides) {
   const std::vector<Row> rows = {
       {"valid_line_shows_nothing", "a^1990 1 2^", {}, "a^1990 1 2^", kVerdictGoOn, 0},
       {"line_without_field_shows_nothing", "memo", {}, "memo", kVerdictGoOn, 0},
-      {"skip_makes_a_comment", "a^1990 1^", {press(CorrectionButton::kSkip)}, "'a^1990 1^",
-       kVerdictGoOn, 1},
+      {"skip_makes_a_comment",
+       "a^1990 1^",
+       {press(CorrectionButton::kSkip)},
+       "'a^1990 1^",
+       kVerdictGoOn,
+       1},
       {"recheck_of_a_fixed_line",
        "a^1990 1^",
        {press(CorrectionButton::kRecheck, "a^1990 1 2^")},

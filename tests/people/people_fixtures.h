@@ -25,7 +25,8 @@ namespace pelmira::testing {
 class TempFolder {
  public:
   TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "pelmira-people-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "pelmira-people-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
     path_ = pattern;
   }
@@ -109,7 +110,8 @@ class ScriptedReadHost : public ReadHost {
 };
 
 // Presses one button; an edit first when `edited` is given.
-inline ScriptedReadHost::Step press(CorrectionButton button, std::optional<std::string> edited = {}) {
+inline ScriptedReadHost::Step press(CorrectionButton button,
+                                    std::optional<std::string> edited = {}) {
   return [button, edited](CorrectionWindow& window) {
     if (edited) window.edit_text = *edited;
     window.press(button);
