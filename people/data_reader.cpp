@@ -262,6 +262,9 @@ bool rist02(PersonTable& table, const ProgramState& state, const std::string& pa
       cdhiret(table);
     }
     table_touched = true;
+    reserve_persons(
+        table, std::min<std::size_t>(static_cast<std::size_t>(progress.person) + file.lines.size(),
+                                     kMaxPersons));
     host.set_busy(true);
     busy = true;
     read_lines(table, state, path, file, progress, host);

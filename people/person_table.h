@@ -79,6 +79,10 @@ struct PersonTable {
 // are blank persons (blank name, zero date, days and code, zero orders).
 void dhiretu(PersonTable& table, i16 n);
 
+// Makes room for `persons` persons in every array without changing the table (a read knows
+// how many lines its file has).
+void reserve_persons(PersonTable& table, std::size_t persons);
+
 // Resizes every array to the upper bound 1, discarding the persons, and clears personCount,
 // the changed flag, the selection, the cut count, the deletion counter and the search depth.
 void cdhiret(PersonTable& table);

@@ -172,7 +172,8 @@ TEST(HostileFiles, TenMegabyteLinesEndQuickly) {
     ScriptedReadHost host;
     const auto start = std::chrono::steady_clock::now();
     const PersonTable table = testing::read_table(path, host);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    EXPECT_LT(std::chrono::steady_clock::now() - start,
+              std::chrono::seconds(60));  // linear work; a quadratic step would take hours
     EXPECT_EQ(table.personCount, row.persons);
     EXPECT_EQ(host.windows.size(), row.windows);
     if (row.persons == 1) {
