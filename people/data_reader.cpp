@@ -242,6 +242,10 @@ PersonValues person_values(const ProgramState& state, const RecordFields& record
   return values;
 }
 
+std::string open_dialog_file_name(const PersonTable& table) {
+  return table.current_path.find('*') == std::string::npos ? table.current_path : std::string();
+}
+
 std::string history_error_question(std::string_view path) {
   return "履歴からファイルを開こうとしてエラーが発生しました。\r\n\r\nファイル名　" +
          std::string(path) + "\r\n\r\n履歴からこの項目を削除しますか？";

@@ -115,4 +115,9 @@ void clear_open_files(PersonTable& table) {
   table.open_files_count = 0;
 }
 
+void clear_list(PersonTable& table) {
+  cdhiret(table);
+  clear_open_files(table);
+}
+
 }  // namespace pelmira

@@ -119,4 +119,10 @@ std::string open_files_message(const PersonTable& table);
 // Empties the open-files text and count (a replacing read, "リストの内容を全て消す").
 void clear_open_files(PersonTable& table);
 
+// "リストの内容を全て消す" on the table (after the save prompt): the table reset and no open
+// files. The window then refreshes the list and shows kEmptyListCaption in its caption.
+void clear_list(PersonTable& table);
+inline constexpr std::string_view kEmptyListCaption =
+    "データを入力或はファイルを読込んで使用して下さい。";
+
 }  // namespace pelmira

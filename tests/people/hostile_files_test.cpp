@@ -160,9 +160,8 @@ TEST(HostileFiles, TenMegabyteLinesEndQuickly) {
   const std::vector<Row> rows = {
       {"text_without_separator", huge, 0, 0},
       {"name_of_ten_megabytes", huge + "^1990 1 2^", 1, 0},
-      {"date_of_ten_megabytes", "a^" + std::string(10u << 20, '9') + "^", 0, 1},
-      {"days_of_ten_megabytes", "a^1990 1 2^" + std::string(10u << 20, '9') + "^12001111000000^", 0,
-       1},
+      {"date_of_a_megabyte", "a^" + std::string(1u << 20, '9') + "^", 0, 1},
+      {"days_of_a_megabyte", "a^1990 1 2^" + std::string(1u << 20, '9') + "^12001111000000^", 0, 1},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
