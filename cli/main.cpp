@@ -20,6 +20,7 @@ namespace {
 using namespace pelmira::cli;
 
 // A new subcommand is one file with its registration function, listed here.
+// clang-format off
 constexpr CommandRegistration kSubcommands[] = {
     register_calendar_commands,
     register_parse_command,
@@ -30,6 +31,7 @@ constexpr CommandRegistration kSubcommands[] = {
     register_holidays_command,
     register_month_calendar_command,
 };
+// clang-format on
 
 }  // namespace
 
