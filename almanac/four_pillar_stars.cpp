@@ -42,13 +42,12 @@ constexpr std::array<std::string_view, 13> kMonthStarSigns{
     "壬丁壬丁辰", "辛丙庚乙丑", "亥寅丙辛戌", "甲己甲己未", "癸戊壬丁辰",
     "寅亥庚乙丑", "丙辛丙辛戌", "乙庚甲己未"};
 
-constexpr std::size_t kCharBytes = 3;
-
 // 咸池 by (key branch mod 4); 亡神, 駅馬 and 劫殺 at the branch (i - key) mod 4 of these.
 constexpr std::array<std::string_view, 4> kSalaciousBranches{"子", "酉", "午", "卯"};
 constexpr std::array<std::string_view, 4> kHorseBranches{"寅", "巳", "申", "亥"};
 constexpr std::array<std::string_view, 3> kBranchStarNames{"亡神", "駅馬", "劫殺"};
 
+// Whether a pillar is one of the stem-and-branch pairs written one after another in `pairs`.
 bool is_one_of(const Pillar& p, std::string_view pairs) {
   if (p.stem == 0 || p.branch == 0) return false;
   const std::string pair =
@@ -80,7 +79,7 @@ std::string monthStars(i16 month_branch, i16 branch, i16 stem) {
   const std::string_view own_stem = stemNames[stem_slot(stem)];
   std::string stars;
   for (std::size_t i = 0; i < kMonthStarNames.size(); ++i) {
-    const std::string_view sign = signs.substr(i * kCharBytes, kCharBytes);
+    const std::string_view sign = signs.substr(i * kNameBytes, kNameBytes);
     if (sign == own_branch || sign == own_stem) stars += std::string(kMonthStarNames[i]) + " ";
   }
   return stars;
@@ -88,13 +87,13 @@ std::string monthStars(i16 month_branch, i16 branch, i16 stem) {
 
 std::string branchStars(i16 key_branch, i16 branch) {
   if (key_branch == 0 || branch == 0) return {};
-  branch_slot(key_branch);
+  branch_slot(key_branch);  // only 1..12 are keys
   const std::string_view name = branchNames[branch_slot(branch)];
   std::string stars;
   if (name == kSalaciousBranches[static_cast<std::size_t>(key_branch % 4)]) stars += "咸池 ";
   for (int i = 0; i < 3; ++i) {
-    const int slot = ((i - key_branch) % 4 + 4) % 4;
-    if (name == kHorseBranches[static_cast<std::size_t>(slot)])
+    const auto slot = static_cast<std::size_t>(floor_mod(i - key_branch, 4));
+    if (name == kHorseBranches[slot])
       stars += std::string(kBranchStarNames[static_cast<std::size_t>(i)]) + " ";
   }
   return stars;

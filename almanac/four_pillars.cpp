@@ -11,12 +11,6 @@
 namespace pelmira {
 namespace {
 
-// Non-negative remainder.
-constexpr i64 floor_mod(i64 value, i64 divisor) {
-  const i64 r = value % divisor;
-  return r < 0 ? r + divisor : r;
-}
-
 // A solar term as day of month and clock time (100 * hour + minute).
 struct TermInstant {
   i16 day;
@@ -95,8 +89,6 @@ constexpr std::array<HiddenStems, 13> kHiddenStems{{
     {7, 14, "戊甲壬"},   // 亥
 }};
 
-constexpr std::size_t kCharBytes = 3;  // every stem name is one 3-byte UTF-8 character
-
 }  // namespace
 
 BirthTime birth_time_from_choices(i16 hour_choice, i16 minute_choice) {
@@ -160,7 +152,7 @@ i16 hiddenStem(i16 days, i16 branch) {
   if (branch == 0) return 0;
   const HiddenStems& row = kHiddenStems[branch_slot(branch)];
   const std::size_t which = days <= row.first_until ? 0 : days <= row.second_until ? 1 : 2;
-  return stem_number(row.stems.substr(which * kCharBytes, kCharBytes));
+  return stem_number(row.stems.substr(which * kNameBytes, kNameBytes));
 }
 
 std::string tsuhensei(i16 day_stem, i16 other_stem, i16& sign) {

@@ -108,6 +108,16 @@ inline constexpr std::array<std::string_view, 17> school_grades{
 inline constexpr std::array<std::string_view, 6> era_choices{"西暦", "令和", "平成",
                                                              "昭和", "大正", "明治"};
 
+// Every stem and branch name is one character, 3 bytes in UTF-8.
+inline constexpr std::size_t kNameBytes = 3;
+
+// The non-negative remainder, for positions in the cycles (12 branches, 10 stems, 60 days,
+// 12 phases) counted from values that may be negative.
+constexpr i64 floor_mod(i64 value, i64 divisor) {
+  const i64 r = value % divisor;
+  return r < 0 ? r + divisor : r;
+}
+
 // The slot of a stem or branch name (0 for a text that is none): stem_number("甲") is 1,
 // branch_number("亥") is 12.
 constexpr i16 stem_number(std::string_view name) {

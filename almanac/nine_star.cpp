@@ -88,8 +88,7 @@ i16 year_from_risshun(i16 year, i16 month, i16 day) {
 }
 
 i16 day_sexagenary_number(i32 day_number) {
-  const i64 r = (i64{day_number} + 50) % 60;
-  return static_cast<i16>((r < 0 ? r + 60 : r) + 1);
+  return static_cast<i16>(floor_mod(i64{day_number} + 50, 60) + 1);
 }
 
 std::string kigaku(i16 year, i16 month, i16 day, int style) {
@@ -101,7 +100,7 @@ std::string kigaku(i16 year, i16 month, i16 day, int style) {
     if (r < 0) raise_error(err::kSubscript);  // reading years before -7 have no slot
     const auto k = static_cast<std::size_t>(8 - r);
     std::string text(nineStarNames[k]);
-    if (style == 0) text += "(" + std::string(kNineStarReadings[k]) + ")";
+    if (style == 0) text.append("(").append(kNineStarReadings[k]).append(")");
     return text;
   });
 }

@@ -46,8 +46,7 @@ constexpr std::array<std::string_view, 2> kSignChar{"+", "-"};
 constexpr std::array<std::string_view, 3> kFortuneLabels{"　年運　", "　月運　", "　日運　"};
 
 constexpr std::size_t mod12(i64 value) {
-  const i64 r = value % 12;
-  return static_cast<std::size_t>(r < 0 ? r + 12 : r);
+  return static_cast<std::size_t>(floor_mod(value, 12));
 }
 
 std::string str(std::string_view text) {

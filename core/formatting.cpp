@@ -9,7 +9,9 @@ namespace pelmira {
 
 std::string keta(std::string_view text) {
   return trap("keta", [&]() -> std::string {
-    return char_count(text) == 1 ? " " + std::string(text) : std::string(text);
+    std::string padded = char_count(text) == 1 ? " " : "";
+    padded.append(text);
+    return padded;
   });
 }
 

@@ -23,7 +23,7 @@ std::string mojisyu(std::string_view text, i16 kind);
 // the rest. No trap of its own.
 std::string two_line_split(std::string_view text);
 
-// Sets `folder` to the part of `path` before its last "/"; a path without one leaves it.
+// Sets `folder` to what precedes the last "/" of `path`; a path without one leaves it.
 void folder_of_path(std::string_view path, std::string& folder);
 
 }  // namespace pelmira

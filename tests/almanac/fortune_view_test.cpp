@@ -166,6 +166,32 @@ TEST(Uranai, ErrorKeepsTheLinesAddedSoFar) {
   EXPECT_EQ(reporter.places(), (std::vector<std::string>{"sza", "uranai"}));
 }
 
+TEST(Uranai, GarbageDatesAreReadOrReportedNeverWrapped) {
+  const i16 years[] = {-32768, -1, 0, 1, 1582, 27967, 32767};
+  const i16 months[] = {-1, 0, 1, 2, 12, 13};
+  const i16 days[] = {-5, 0, 1, 31, 32};
+  const i16 choices[] = {-1, 0, 25, 61};
+  for (const i16 year : years) {
+    for (const i16 month : months) {
+      for (const i16 day : days) {
+        SCOPED_TRACE(::testing::Message() << year << "-" << month << "-" << day);
+        RecordingReporter reporter;
+        ListingSession session;
+        session.hour_choice = choices[static_cast<std::size_t>((day + 5) % 4)];
+        session.minute_choice = choices[static_cast<std::size_t>((month + 1) % 4)];
+        const Listing listing = uranai(birth_and_now(year, month, day, ""), session, Listing{});
+        const bool valid_date = month >= 1 && month <= 12 && day >= 1 && day <= 31;
+        if (!valid_date) {
+          EXPECT_FALSE(reporter.empty());
+          EXPECT_LT(listing.lines.size(), 52u);
+        }
+        for (const auto& report : reporter.reports())
+          EXPECT_TRUE(report.number == 6 || report.number == 9) << report.place;
+      }
+    }
+  }
+}
+
 TEST(UraLi3Kaki, OneListingLinePerTextLine) {
   struct Row {
     const char* name;
