@@ -209,6 +209,7 @@ TEST(CliListing, BadArgumentsAndOverflow) {
       {"minute_out_of_range", {"listing", "--minute", "60", "9", "2000/1/1"}, kUsage},
       {"branch_out_of_range", {"listing", "--branch", "13", "2", "2000/1/1"}, kUsage},
       {"stem_out_of_range", {"listing", "--stem", "0", "2", "2000/1/1"}, kUsage},
+      {"hour_in_another_base", {"listing", "--hour", "0x10", "9", "2000/1/1"}, kUsage},
       {"same_date_needs_the_person_list", {"listing", "8", "2000/1/1"}, kUsage},
       {"ages_past_32767", {"listing", "--now", "32700/1/1", "1", "32700/1/1"}, kReport},
       {"wedding_years_past_32767", {"listing", "--now", "32760/1/1", "3", "32760/1/1"}, kReport},
@@ -232,6 +233,9 @@ TEST(CliHolidays, MonthTablesInSlotOrder) {
        {"holidays", "1873", "11"},
        "1873-11-3\t天長節\t2\n1873-11-23\t新嘗祭\t1\n"},
       {"before_the_first_holidays", {"holidays", "1873", "10"}, ""},
+      {"leading_zero_is_decimal",
+       {"holidays", "2026", "09"},
+       "2026-9-21\t敬老の日\t2\n2026-9-22\t国民の休日\t3\n2026-9-23\t秋分の日\t4\n"},
   });
   const ProcessResult year = cli({"holidays", "2026"});
   ASSERT_EQ(year.exit_code, kSuccess) << year.err;
@@ -245,6 +249,7 @@ TEST(CliHolidays, BadArgumentsAndOverflow) {
   expect_failures({
       {"month_13", {"holidays", "2026", "13"}, kUsage},
       {"month_0", {"holidays", "2026", "0"}, kUsage},
+      {"month_in_another_base", {"holidays", "2026", "0x5"}, kUsage},
       {"year_0", {"holidays", "0"}, kUsage},
       {"missing_year", {"holidays"}, kUsage},
       {"equinox_past_the_day_numbers", {"holidays", "30000", "3"}, kReport},
