@@ -29,7 +29,7 @@ void register_holidays_command(CLI::App& app, CommandAction& chosen) {
       app.add_subcommand("holidays", "Print the holiday tables of a year or of one month");
   add_i16(*sub, "YEAR", options->year, "Year, 1 to 32767", 1, 32767)->required();
   sub->add_option("MONTH", options->month, "Month, 1 to 12 (default: every month)")
-      ->check(CLI::Range(1, 12));
+      ->transform(whole_number(1, 12));
   run_when_chosen(*sub, chosen,
                   [options](RunContext& run) { return holidays_command(run, *options); });
 }

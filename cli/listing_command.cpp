@@ -70,13 +70,13 @@ void register_listing_command(CLI::App& app, CommandAction& chosen) {
   add_i16(*sub, "--side", options->side,
           "Calculation side: 0 from the birth side, 1 from the 現在 side", 0, 1);
   sub->add_option("--hour", options->hour, "Fortune view: the birth hour, 0-23")
-      ->check(CLI::Range(0, 23));
+      ->transform(whole_number(0, 23));
   sub->add_option("--minute", options->minute, "Fortune view: the birth minute, 0-59")
-      ->check(CLI::Range(0, 59));
+      ->transform(whole_number(0, 59));
   sub->add_option("--branch", options->branch, "Zodiac years: the branch, 1-12 from 子")
-      ->check(CLI::Range(1, 12));
+      ->transform(whole_number(1, 12));
   sub->add_option("--stem", options->stem, "Zodiac years: the stem, 1-10 from 甲")
-      ->check(CLI::Range(1, 10));
+      ->transform(whole_number(1, 10));
   add_mode_option(*sub, options->mode);
   add_i16(*sub, "--shift", options->shift,
           "Ageing rule: 0 on the birthday, 1 on the day before the birthday", 0, 1);

@@ -13,11 +13,11 @@ namespace pelmira::cli {
 
 struct ListingOptions {
   std::optional<std::string> now;
-  i16 side = 0;                // calculation side: 0 the birth side, 1 the "現在" side
-  std::optional<i16> hour;     // fortune view: the birth hour, absent = not given
-  std::optional<i16> minute;   // fortune view: the birth minute, absent = not given
-  std::optional<i16> branch;   // zodiac years: 1..12 from 子, absent = none
-  std::optional<i16> stem;     // zodiac years: 1..10 from 甲, absent = none
+  i16 side = 0;               // calculation side: 0 the birth side, 1 the "現在" side
+  std::optional<i16> hour;    // fortune view: the birth hour, absent = not given
+  std::optional<i16> minute;  // fortune view: the birth minute, absent = not given
+  std::optional<i16> branch;  // zodiac years: 1..12 from 子, absent = none
+  std::optional<i16> stem;    // zodiac years: 1..10 from 甲, absent = none
   i16 mode = 0;
   i16 shift = 0;
   std::vector<std::string> data_files;

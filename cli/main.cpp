@@ -22,18 +22,20 @@ namespace {
 using namespace pelmira::cli;
 
 // A new subcommand is one file with its registration function, listed here.
+// clang-format off
 constexpr CommandRegistration kSubcommands[] = {
     register_calendar_commands,
     register_parse_command,
     register_age_command,
     register_terms_command,
-    register_check_command,
-    register_list_command,
     register_report_command,
     register_listing_command,
     register_holidays_command,
     register_month_calendar_command,
+    register_check_command,
+    register_list_command,
 };
+// clang-format on
 
 }  // namespace
 

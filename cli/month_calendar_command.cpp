@@ -78,8 +78,8 @@ std::string month_calendar_command(RunContext& run, const MonthCalendarOptions& 
 
 void register_month_calendar_command(CLI::App& app, CommandAction& chosen) {
   auto options = std::make_shared<MonthCalendarOptions>();
-  CLI::App* sub = app.add_subcommand(
-      "calendar", "Print a month calendar with its holidays and solar terms");
+  CLI::App* sub =
+      app.add_subcommand("calendar", "Print a month calendar with its holidays and solar terms");
   add_mode_option(*sub, options->mode);
   add_i16(*sub, "YEAR", options->year, "Year, 1 to 32767", 1, 32767)->required();
   add_i16(*sub, "MONTH", options->month, "Month, 1 to 12", 1, 12)->required();

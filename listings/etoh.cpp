@@ -42,7 +42,8 @@ Listing etoh(const ProgramState& state, ListingSession& session) {
     out.lines.emplace_back();
     for (i16 t = 0; t <= last; ++t) {
       // Descending years of the sign; the year 4 is 甲子.
-      const i16 year = add16(sub16(add16(sub16(top, mul16(step, t)), offset), mod_trunc(top, step)), 3);
+      const i16 year =
+          add16(sub16(add16(sub16(top, mul16(step, t)), offset), mod_trunc(top, step)), 3);
       i16 months = 0, days = 0;
       const i16 age = nrei(state.calendar_mode, now.year, now.month, now.day, year, birth.month,
                            birth.day, months, days, state.age_shift);

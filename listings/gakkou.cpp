@@ -21,7 +21,9 @@ constexpr std::array<Stage, 4> kStages{{
     {"大学", 4, 12},
 }};
 
-i16 flag(bool holds) { return holds ? 1 : 0; }
+i16 flag(bool holds) {
+  return holds ? 1 : 0;
+}
 
 }  // namespace
 

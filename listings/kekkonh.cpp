@@ -10,8 +10,9 @@
 namespace pelmira {
 namespace {
 
-constexpr std::array<std::string_view, 15> kFirstYears{
-    "紙", "綿", "革", "書籍", "木", "鉄", "銅", "青銅", "陶器", "錫", "鋼鉄", "絹", "レース", "象牙", "水晶"};
+constexpr std::array<std::string_view, 15> kFirstYears{"紙",   "綿", "革",     "書籍", "木",
+                                                       "鉄",   "銅", "青銅",   "陶器", "錫",
+                                                       "鋼鉄", "絹", "レース", "象牙", "水晶"};
 // Years 20, 25, ..., 60.
 constexpr std::array<std::string_view, 9> kFifthYears{
     "陶磁器", "銀", "真珠", "珊瑚", "ルビー", "サファイア", "金", "エメラルド", "ダイヤモンド"};
@@ -33,7 +34,8 @@ Listing kekkonh(const ProgramState& state, ListingSession& session) {
       if (year == sides.other.year) out.selected = static_cast<int>(out.lines.size()) - 1;
     };
     for (i16 n = 1; n <= 15; ++n) add(n, kFirstYears[static_cast<std::size_t>(n - 1)]);
-    for (i16 d = 1; d <= 9; ++d) add(static_cast<i16>(5 * d + 15), kFifthYears[static_cast<std::size_t>(d - 1)]);
+    for (i16 d = 1; d <= 9; ++d)
+      add(static_cast<i16>(5 * d + 15), kFifthYears[static_cast<std::size_t>(d - 1)]);
   });
 }
 

@@ -40,9 +40,9 @@ Listing nenreih(const ProgramState& state, ListingSession& session) {
       std::string line = right_align(std::to_string(c), 3) + " 歳" + std::string(kTab);
       if (session.side == 0) {
         const i16 from_year = add16(birth.year, c);
-        line += period_end(state, from_year, birth.month, sub16(birth.day, rule)) + "～" +
-                period_end(state, add16(from_year, 1), birth.month,
-                           sub16(sub16(birth.day, rule), 1));
+        line +=
+            period_end(state, from_year, birth.month, sub16(birth.day, rule)) + "～" +
+            period_end(state, add16(from_year, 1), birth.month, sub16(sub16(birth.day, rule), 1));
       } else {
         const i16 to_year = sub16(now.year, c);
         line += period_end(state, sub16(to_year, 1), now.month, add16(add16(now.day, rule), 1)) +

@@ -10,7 +10,9 @@
 namespace pelmira {
 namespace {
 
-bool is_digit(char32_t c) { return c >= U'0' && c <= U'9'; }
+bool is_digit(char32_t c) {
+  return c >= U'0' && c <= U'9';
+}
 
 // The date part of a listing line, cut as `mojisyu` cuts it (mode 0 the first 6
 // characters, 1 the last 10, 2 fifteen from the 3rd), widened so that the cut never splits
@@ -112,10 +114,10 @@ RowClick List3_MouseDown(ProgramState& state, ListingSession& session, int row,
       case kListingSolarTerms: {
         if (!usable_row(shown, row) || is_heading_row(kind, row)) return;
         const i16 mode = kind == kListingZodiacYears ? 0 : kind == kListingSolarTerms ? 2 : 1;
-        const int target =
-            kind == kListingZodiacYears ? 0 : kind == kListingSolarTerms ? side : opposite;
-        take_row_date(state, target,
-                      date_part(shown.lines[static_cast<std::size_t>(row)], mode));
+        const int target = kind == kListingZodiacYears  ? 0
+                           : kind == kListingSolarTerms ? side
+                                                        : opposite;
+        take_row_date(state, target, date_part(shown.lines[static_cast<std::size_t>(row)], mode));
         return;
       }
       case kListingSameDate: {

@@ -88,8 +88,12 @@ void fill_period_boxes(const ProgramState& state, ListingSession& session,
 
 }  // namespace
 
-std::string_view listing_menu_caption(i16 kind) { return kind_names(kind).menu; }
-std::string_view listing_title_word(i16 kind) { return kind_names(kind).title; }
+std::string_view listing_menu_caption(i16 kind) {
+  return kind_names(kind).menu;
+}
+std::string_view listing_title_word(i16 kind) {
+  return kind_names(kind).title;
+}
 
 ModeLabels TanMeiKH(i16 kind) {
   switch (kind) {
@@ -132,7 +136,8 @@ void itiranHKoum(const ProgramState& state, ListingSession& session, ListingCont
     switch (kind) {
       case kListingSchool:
       case kListingAges:
-        controls.side_tooltips = {"履歴書の作成にはこちらを参考に。", std::string(kThisYearTooltip)};
+        controls.side_tooltips = {"履歴書の作成にはこちらを参考に。",
+                                  std::string(kThisYearTooltip)};
         break;
       case kListingZodiacYears:
         fill_zodiac_boxes(state, session, controls);

@@ -24,10 +24,10 @@ std::string_view listing_title_word(i16 kind);
 
 // The four mode labels: side name, elapsed label, unit, day name.
 struct ModeLabels {
-  std::string side_name;     // "誕生", "結婚", "死去"
-  std::string elapsed;       // "満年齢", "結婚後", "死去後"
-  std::string unit;          // "歳", "年"
-  std::string day_name;      // "誕生日", "記念日", "命日"
+  std::string side_name;  // "誕生", "結婚", "死去"
+  std::string elapsed;    // "満年齢", "結婚後", "死去後"
+  std::string unit;       // "歳", "年"
+  std::string day_name;   // "誕生日", "記念日", "命日"
 };
 
 // The mode labels of a kind: wedding (3), memorial (5) or birth (any other).
@@ -42,17 +42,17 @@ struct ComboBox {
 // The controls of the listing pane and the captions that follow the kind. Controls a kind
 // does not set keep what they held before.
 struct ListingControls {
-  std::array<ComboBox, 2> combos;                   // Combo1(0..1)
-  bool combos_visible = false;                      // kinds 2, 9 and 11
-  std::array<std::string, 2> side_tooltips;         // Option6(0..1)
-  bool sides_visible = true;                        // all kinds but 2, 9 and 11
-  int side_selected = 0;                            // the selected Option6
-  std::string pane_caption;                         // Frame1(3)
-  std::string side_caption;                         // Option6(0): "誕生から計算"
-  std::string calendar_month_caption;               // the month calendar's Option2(0)
-  std::string entry_side_caption;                   // the date entry's Option4(0)
-  std::string today_menu_caption;                   // menu m2(0)
-  std::string sort_menu_caption;                    // sort menu ls36(4)
+  std::array<ComboBox, 2> combos;            // Combo1(0..1)
+  bool combos_visible = false;               // kinds 2, 9 and 11
+  std::array<std::string, 2> side_tooltips;  // Option6(0..1)
+  bool sides_visible = true;                 // all kinds but 2, 9 and 11
+  int side_selected = 0;                     // the selected Option6
+  std::string pane_caption;                  // Frame1(3)
+  std::string side_caption;                  // Option6(0): "誕生から計算"
+  std::string calendar_month_caption;        // the month calendar's Option2(0)
+  std::string entry_side_caption;            // the date entry's Option4(0)
+  std::string today_menu_caption;            // menu m2(0)
+  std::string sort_menu_caption;             // sort menu ls36(4)
 };
 
 // The pane's caption for a kind: " 　一覧表示   " + the title word + five blanks.
@@ -65,8 +65,8 @@ std::string listing_pane_caption(i16 kind);
 void itiranHKoum(const ProgramState& state, ListingSession& session, ListingControls& controls);
 
 // A choice made in Combo1(index): the caller has set that combo's `selected`. Kind 2
-// takes the branch and stem, kind 9 the hour and minute; kind 11 sets both dates to the chosen year or to the chosen
-// month (the whole year for "1/1～12/31"). Returns whether the window refreshes.
+// takes the branch and stem, kind 9 the hour and minute; kind 11 sets both dates to the chosen year
+// or to the chosen month (the whole year for "1/1～12/31"). Returns whether the window refreshes.
 bool Combo1_Click(ProgramState& state, ListingSession& session, ListingControls& controls,
                   int index);
 

@@ -71,12 +71,11 @@ ReportTotals mein0(ProgramState& state) {
     const DateSlot& now = state.slots[1];
     DateSlot& difference = state.slots[2];
     const i16 mode = state.calendar_mode;
-    totals.total_days =
-        add32(sub32(guleyulibi(now.year, now.month, now.day, mode),
-                    guleyulibi(birth.year, birth.month, birth.day, mode)),
-              state.age_shift);
-    difference.year = nrei(mode, now.year, now.month, now.day, birth.year, birth.month,
-                           birth.day, difference.month, difference.day, state.age_shift);
+    totals.total_days = add32(sub32(guleyulibi(now.year, now.month, now.day, mode),
+                                    guleyulibi(birth.year, birth.month, birth.day, mode)),
+                              state.age_shift);
+    difference.year = nrei(mode, now.year, now.month, now.day, birth.year, birth.month, birth.day,
+                           difference.month, difference.day, state.age_shift);
     totals.total_months = add32(mul32(difference.year, 12), difference.month);
     ahenkan(state);
     build_display_texts(state.slots[0]);
@@ -118,8 +117,7 @@ ReportTexts hyouzi(const ProgramState& state, const ReportTotals& totals, i16 li
     texts.birthstone_hidden = listing_kind == kListingMemorial;
 
     const LocalDateTime today = state.now();
-    texts.now_is_today =
-        now.year == today.year && now.month == today.month && now.day == today.day;
+    texts.now_is_today = now.year == today.year && now.month == today.month && now.day == today.day;
     texts.window_caption = window_caption(state);
   });
   return texts;

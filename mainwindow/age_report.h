@@ -32,7 +32,7 @@ struct ReportTexts {
   std::string totals_block;       // Label2(13): total months, total days, next recurrence
   std::string counted_age_block;  // Label2(38): counted ages by New Year and by 立春
   std::string counted_age_tooltip;
-  std::string birthstone;         // Label1(0)
+  std::string birthstone;  // Label1(0)
   std::string window_caption;
   bool now_is_today = false;        // the now block in today's colours, the marker black
   bool counted_age_hidden = false;  // memorial listing: the block keeps its text

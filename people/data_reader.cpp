@@ -26,17 +26,30 @@ bool is_comment(std::string_view line) {
   return !line.empty() && line.front() == '\'';
 }
 
-// The largest digit group of a date text (full-width digits count), saturating.
-i64 largest_date_group(std::string_view date_text) {
+// The largest number the date reader will meet in a date text: its digit groups, where a
+// group after an apostrophe ("'98") takes the century of the "現在" side's year in front, as
+// the date reader does for a short year of the birth side. Saturates far above 16 bits.
+i64 largest_date_number(const ProgramState& state, std::string_view date_text) {
+  constexpr i64 kSaturated = i64{1} << 40;
+  const std::string text = narrow_text(date_text);
   i64 largest = 0;
-  i64 value = 0;
-  for (const char c : narrow_text(date_text)) {
-    if (c >= '0' && c <= '9') {
-      value = std::min<i64>(value * 10 + (c - '0'), i64{1} << 40);
-    } else {
-      value = 0;
+  for (std::size_t at = 0; at < text.size();) {
+    if (text[at] < '0' || text[at] > '9') {
+      ++at;
+      continue;
+    }
+    const bool short_year = at > 0 && text[at - 1] == '\'';
+    std::size_t end = at;
+    while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
+    const i64 century = i64{state.slots[1].year} / 100 * 100;
+    i64 value = 0;
+    for (std::size_t k = at; k < end; ++k) {
+      value = std::min(value * 10 + (text[k] - '0'), kSaturated);
+      // The second digit of a short year completes it: the century goes in front.
+      if (short_year && k == at + 1) value = std::abs(century + value);
     }
     largest = std::max(largest, value);
+    at = end;
   }
   return largest;
 }
@@ -44,7 +57,7 @@ i64 largest_date_group(std::string_view date_text) {
 PersonDate read_date(const ProgramState& state, const std::string& date_text) {
   // The date reader reports an overflow itself and leaves the date unset; a line read without
   // checking is therefore refused here before any of its numbers can overflow there.
-  const i64 largest = largest_date_group(date_text);
+  const i64 largest = largest_date_number(state, date_text);
   if (largest > kI16Max || largest + largest / 12 + largest / 365 + 2 > kLargestNormalisedYear)
     throw RuntimeError(err::kOverflow, "年月日の数値が大き過ぎます。");
   i16 year = 0, month = 0, day = 0;
@@ -77,6 +90,7 @@ std::string line_list(const std::vector<std::size_t>& lines) {
   std::string text;
   for (std::size_t k = 0; k < lines.size() && k < kShown; ++k)
     text += (k ? ", " : "") + std::to_string(lines[k]);
+  text += "行目";
   if (lines.size() > kShown) text += " ほか";
   return text;
 }
@@ -165,11 +179,11 @@ void report_left_out_lines(PersonTable& table, const std::string& path,
         "rist02", path);
   }
   if (!progress.unreadable_lines.empty()) {
-    report_error(RuntimeError(err::kBadFileFormat,
-                              "文字コードが正しくない行を読み込みませんでした。(" +
-                                  std::to_string(progress.unreadable_lines.size()) +
-                                  "行: " + line_list(progress.unreadable_lines) + "行目)"),
-                 "rist02", path);
+    report_error(
+        RuntimeError(err::kBadFileFormat, "文字コードが正しくない行を読み込みませんでした。(" +
+                                              std::to_string(progress.unreadable_lines.size()) +
+                                              "行: " + line_list(progress.unreadable_lines) + ")"),
+        "rist02", path);
   }
 }
 
@@ -228,6 +242,10 @@ PersonValues person_values(const ProgramState& state, const RecordFields& record
   return values;
 }
 
+std::string open_dialog_file_name(const PersonTable& table) {
+  return table.current_path.find('*') == std::string::npos ? table.current_path : std::string();
+}
+
 std::string history_error_question(std::string_view path) {
   return "履歴からファイルを開こうとしてエラーが発生しました。\r\n\r\nファイル名　" +
          std::string(path) + "\r\n\r\n履歴からこの項目を削除しますか？";
@@ -248,6 +266,9 @@ bool rist02(PersonTable& table, const ProgramState& state, const std::string& pa
       cdhiret(table);
     }
     table_touched = true;
+    reserve_persons(
+        table, std::min<std::size_t>(static_cast<std::size_t>(progress.person) + file.lines.size(),
+                                     kMaxPersons));
     host.set_busy(true);
     busy = true;
     read_lines(table, state, path, file, progress, host);

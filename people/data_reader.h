@@ -66,6 +66,11 @@ struct PersonValues {
 // characters raises the overflow error with a description naming the problem.
 PersonValues person_values(const ProgramState& state, const RecordFields& record);
 
+// The open dialog of "ファイルを開く" and "ファイルを追加" (rist01): its initial file name is the
+// current path, or empty while that is still the start-up pattern ("…/*.txt").
+std::string open_dialog_file_name(const PersonTable& table);
+inline constexpr std::string_view kOpenDialogFilter = "ﾃｷｽﾄ ﾌｧｲﾙ(*.txt)|*.txt";
+
 // The text of the question after a failed read from the recent-file menu.
 std::string history_error_question(std::string_view path);
 inline constexpr std::string_view kHistoryErrorTitle = "Pelmira(開く)";

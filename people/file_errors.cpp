@@ -9,7 +9,8 @@ namespace pelmira {
 RuntimeError file_error(int system_error, FileAction action) {
   switch (system_error) {
     case ENOENT:
-      return RuntimeError(err::kFileNotFound);
+      // Writing creates the file, so only its folder can be missing.
+      return RuntimeError(action == FileAction::kRead ? err::kFileNotFound : err::kPathNotFound);
     case ENOTDIR:
     case ENAMETOOLONG:
     case ELOOP:

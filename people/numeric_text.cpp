@@ -12,6 +12,9 @@ std::string narrow_text(std::string_view text) {
   for (char32_t c : to_u32(text)) {
     if (c >= U'\uFF01' && c <= U'\uFF5E') c = c - 0xFF01 + 0x21;
     if (c == U'\u3000') c = U' ';
+    // The typographic quotes an input method types for ' and ".
+    if (c == U'\u2019') c = U'\'';
+    if (c == U'\u201C' || c == U'\u201D') c = U'"';
     append_utf8(out, c);
   }
   return out;

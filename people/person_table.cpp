@@ -10,7 +10,8 @@ namespace {
 // Applies one resize operation to every array of the table, with the array's blank element.
 template <class Resize>
 void resize_all(PersonTable& table, const Resize& resize) {
-  resize(table.personName, fixed_name(""));
+  static const std::string kBlankName(kNameLength, ' ');
+  resize(table.personName, kBlankName);
   resize(table.personDate, PersonDate{});
   resize(table.noticeDays, i16{0});
   resize(table.noticeCode, NoticeCode{});
@@ -31,6 +32,10 @@ void dhiretu(PersonTable& table, i16 n) {
   if (n < 0) raise_error(err::kSubscript);
   const std::size_t size = static_cast<std::size_t>(n) + 1;
   resize_all(table, [size](auto& array, const auto& blank) { array.resize(size, blank); });
+}
+
+void reserve_persons(PersonTable& table, std::size_t persons) {
+  resize_all(table, [persons](auto& array, const auto&) { array.reserve(persons + 2); });
 }
 
 void cdhiret(PersonTable& table) {
@@ -108,6 +113,11 @@ std::string open_files_message(const PersonTable& table) {
 void clear_open_files(PersonTable& table) {
   table.open_files_text.clear();
   table.open_files_count = 0;
+}
+
+void clear_list(PersonTable& table) {
+  cdhiret(table);
+  clear_open_files(table);
 }
 
 }  // namespace pelmira

@@ -79,6 +79,10 @@ struct PersonTable {
 // are blank persons (blank name, zero date, days and code, zero orders).
 void dhiretu(PersonTable& table, i16 n);
 
+// Makes room for `persons` persons in every array without changing the table (a read knows
+// how many lines its file has).
+void reserve_persons(PersonTable& table, std::size_t persons);
+
 // Resizes every array to the upper bound 1, discarding the persons, and clears personCount,
 // the changed flag, the selection, the cut count, the deletion counter and the search depth.
 void cdhiret(PersonTable& table);
@@ -114,5 +118,11 @@ std::string open_files_message(const PersonTable& table);
 
 // Empties the open-files text and count (a replacing read, "リストの内容を全て消す").
 void clear_open_files(PersonTable& table);
+
+// "リストの内容を全て消す" on the table (after the save prompt): the table reset and no open
+// files. The window then refreshes the list and shows kEmptyListCaption in its caption.
+void clear_list(PersonTable& table);
+inline constexpr std::string_view kEmptyListCaption =
+    "データを入力或はファイルを読込んで使用して下さい。";
 
 }  // namespace pelmira

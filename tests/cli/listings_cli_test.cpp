@@ -119,8 +119,7 @@ TEST(CliAgeReport, BadArgumentsAndOverflow) {
       {"mode_out_of_range", {"report", "--mode", "3", "2000/1/1"}, kUsage},
       {"no_year", {"report", "5月3日"}, kUsage},
       {"missing_birth", {"report"}, kUsage},
-      {"solar_terms_past_the_day_numbers", {"report", "--now", "27968/1/1", "27968/1/1"},
-       kReport},
+      {"solar_terms_past_the_day_numbers", {"report", "--now", "27968/1/1", "27968/1/1"}, kReport},
   });
 }
 
@@ -163,7 +162,8 @@ TEST(CliListing, JsonCaptionLinesAndSelection) {
        {"listing", "--json", "--side", "1", "--now", "2026/12/7", "5", "2026/11/3"},
        "{\"caption\":\" 　一覧表示   命日     \",\"lines\":[\"\\t\\t死去した年月日\",\"\","
        "\"　　初七日\\t令和 8/12/ 1\",\"　三十五日\\t令和 8/11/ 3\",\"　四十九日\\t令和 8/10/20\","
-       "\"\",\"　　一周忌\\t令和 7/12/ 7\",\"　　三回忌\\t令和 6/12/ 7\",\"　　七回忌\\t令和 2/12/ 7\","
+       "\"\",\"　　一周忌\\t令和 7/12/ 7\",\"　　三回忌\\t令和 6/12/ 7\",\"　　七回忌\\t令和 2/12/ "
+       "7\","
        "\"　十三回忌\\t平成26/12/ 7\",\"　十七回忌\\t平成22/12/ 7\",\"二十三回忌\\t平成16/12/ 7\","
        "\"二十七回忌\\t平成12/12/ 7\",\"三十三回忌\\t平成 6/12/ 7\",\"　五十回忌\\t昭和52/12/ 7\","
        "\"　　百回忌\\t昭和 2/12/ 7\"],\"selected\":3}\n"},
@@ -185,7 +185,8 @@ TEST(CliListing, ZodiacChoicesAndSide) {
   const ProcessResult invalid =
       cli({"listing", "--now", "2026/12/7", "--branch", "2", "--stem", "1", "2", "1984/5/3"});
   EXPECT_EQ(invalid.out, "　無効な選択です。\n");
-  const ProcessResult now_side = cli({"listing", "--now", "2026/12/7", "--side", "1", "0", "1996/10/1"});
+  const ProcessResult now_side =
+      cli({"listing", "--now", "2026/12/7", "--side", "1", "0", "1996/10/1"});
   EXPECT_EQ(lines_of(now_side.out)[3], " 1年 平成31/4/2～令和 2/4/1  6～ 7歳");
 }
 
@@ -208,6 +209,7 @@ TEST(CliListing, BadArgumentsAndOverflow) {
       {"minute_out_of_range", {"listing", "--minute", "60", "9", "2000/1/1"}, kUsage},
       {"branch_out_of_range", {"listing", "--branch", "13", "2", "2000/1/1"}, kUsage},
       {"stem_out_of_range", {"listing", "--stem", "0", "2", "2000/1/1"}, kUsage},
+      {"hour_in_another_base", {"listing", "--hour", "0x10", "9", "2000/1/1"}, kUsage},
       {"ages_past_32767", {"listing", "--now", "32700/1/1", "1", "32700/1/1"}, kReport},
       {"wedding_years_past_32767", {"listing", "--now", "32760/1/1", "3", "32760/1/1"}, kReport},
   });
@@ -222,12 +224,17 @@ TEST(CliHolidays, MonthTablesInSlotOrder) {
       {"september_2026_national_rest_day",
        {"holidays", "2026", "9"},
        "2026-9-21\t敬老の日\t2\n2026-9-22\t国民の休日\t3\n2026-9-23\t秋分の日\t4\n"},
-      {"may_2019_enthronement", {"holidays", "2019", "5"},
+      {"may_2019_enthronement",
+       {"holidays", "2019", "5"},
        "2019-5-1\t天皇の即位の日\t4\n2019-5-2\t国民の休日\t5\n2019-5-3\t憲法記念日\t6\n"
        "2019-5-4\tみどりの日\t7\n2019-5-5\tこどもの日\t1\n2019-5-6\t振替休日\t10\n"},
-      {"first_month_with_holidays", {"holidays", "1873", "11"},
+      {"first_month_with_holidays",
+       {"holidays", "1873", "11"},
        "1873-11-3\t天長節\t2\n1873-11-23\t新嘗祭\t1\n"},
       {"before_the_first_holidays", {"holidays", "1873", "10"}, ""},
+      {"leading_zero_is_decimal",
+       {"holidays", "2026", "09"},
+       "2026-9-21\t敬老の日\t2\n2026-9-22\t国民の休日\t3\n2026-9-23\t秋分の日\t4\n"},
   });
   const ProcessResult year = cli({"holidays", "2026"});
   ASSERT_EQ(year.exit_code, kSuccess) << year.err;
@@ -241,6 +248,7 @@ TEST(CliHolidays, BadArgumentsAndOverflow) {
   expect_failures({
       {"month_13", {"holidays", "2026", "13"}, kUsage},
       {"month_0", {"holidays", "2026", "0"}, kUsage},
+      {"month_in_another_base", {"holidays", "2026", "0x5"}, kUsage},
       {"year_0", {"holidays", "0"}, kUsage},
       {"missing_year", {"holidays"}, kUsage},
       {"equinox_past_the_day_numbers", {"holidays", "30000", "3"}, kReport},

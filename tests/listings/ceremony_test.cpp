@@ -207,7 +207,9 @@ TEST(MemorialListing, DaysAndYearsAfterTheDeath) {
        {2024, 3, 9},
        1,
        16,
-       {{0, "\t\t死去した年月日"}, {4, "　四十九日\t令和 6/ 1/21"}, {6, "　　一周忌\t令和 5/ 3/ 9"}},
+       {{0, "\t\t死去した年月日"},
+        {4, "　四十九日\t令和 6/ 1/21"},
+        {6, "　　一周忌\t令和 5/ 3/ 9"}},
        4},
   };
   for (const Case& c : cases) check(c);

@@ -28,7 +28,9 @@ Fixture shown_listing(i16 kind, Builder build, i16 side, Ymd birth = {2000, 6, 1
   return f;
 }
 
-Ymd date_of(const DateSlot& slot) { return {slot.year, slot.month, slot.day}; }
+Ymd date_of(const DateSlot& slot) {
+  return {slot.year, slot.month, slot.day};
+}
 
 void expect_date(const DateSlot& slot, Ymd expected) {
   EXPECT_EQ(slot.year, expected.year);
@@ -84,16 +86,25 @@ TEST(RowClick, WhichSideTakesTheRow) {
   };
   const Row rows[] = {
       {"school_moves_the_now_year", kListingSchool, gakkou, 0, 10, {2000, 6, 10}, {2013, 5, 1}},
-      {"school_moves_the_birth_year", kListingSchool, gakkou, 1, 10, {2011, 6, 10},
-       {2024, 5, 1}},
+      {"school_moves_the_birth_year", kListingSchool, gakkou, 1, 10, {2011, 6, 10}, {2024, 5, 1}},
       {"age_moves_the_now_year", kListingAges, nenreih, 0, 2, {2000, 6, 10}, {2001, 5, 1}},
       {"wedding_year_into_now", kListingWedding, kekkonh, 0, 18, {2000, 6, 10}, {2025, 5, 1}},
       {"wedding_year_into_birth", kListingWedding, kekkonh, 1, 2, {2023, 6, 10}, {2024, 5, 1}},
       {"memorial_date_into_now", kListingMemorial, meinithih, 0, 4, {2000, 6, 10}, {2000, 7, 28}},
       {"memorial_date_into_birth", kListingMemorial, meinithih, 1, 6, {2023, 5, 1}, {2024, 5, 1}},
-      {"unlucky_year_into_now", kListingUnluckyYears, yakudoshi, 0, 10, {2000, 6, 10},
+      {"unlucky_year_into_now",
+       kListingUnluckyYears,
+       yakudoshi,
+       0,
+       10,
+       {2000, 6, 10},
        {2024, 5, 1}},
-      {"solar_term_into_the_calculation_side", kListingSolarTerms, sekkih, 0, 0, {2000, 3, 20},
+      {"solar_term_into_the_calculation_side",
+       kListingSolarTerms,
+       sekkih,
+       0,
+       0,
+       {2000, 3, 20},
        {2024, 5, 1}},
   };
   for (const Row& r : rows) {
@@ -172,9 +183,9 @@ TEST(RowClick, SkipFlagForAgesSameDatePeopleAndTheLastThreeKinds) {
     bool skip;
   };
   const Row rows[] = {
-      {kListingSchool, 5, false},   {kListingAges, 5, true},        {kListingAges, 0, false},
-      {kListingWedding, 5, false},  {kListingSolarTerms, 5, false}, {kListingFortune, 3, true},
-      {kListingDateInfo, 0, true},  {kListingDayCounts, 9, true},
+      {kListingSchool, 5, false},  {kListingAges, 5, true},        {kListingAges, 0, false},
+      {kListingWedding, 5, false}, {kListingSolarTerms, 5, false}, {kListingFortune, 3, true},
+      {kListingDateInfo, 0, true}, {kListingDayCounts, 9, true},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.kind);

@@ -52,24 +52,15 @@ TEST(SchoolListing, PeriodsFromTheBirthSide) {
         {21, " 4年 令和 3/4/1～令和 4/3/31 21～22歳"}},
        5,
        7},
-      {"born_in_march",
-       {2000, 3, 15},
-       0,
-       {{3, " 1年 平成18/4/1～平成19/3/31  6～ 7歳"}},
-       5,
-       7},
+      {"born_in_march", {2000, 3, 15}, 0, {{3, " 1年 平成18/4/1～平成19/3/31  6～ 7歳"}}, 5, 7},
       {"born_2_april_starts_a_year_later",
        {2000, 4, 2},
        0,
-       {{3, " 1年 平成19/4/1～平成20/3/31  6～ 7歳"}, {12, " 3年 平成27/4/1～平成28/3/31 14～15歳"}},
+       {{3, " 1年 平成19/4/1～平成20/3/31  6～ 7歳"},
+        {12, " 3年 平成27/4/1～平成28/3/31 14～15歳"}},
        4,
        6},
-      {"western_years_only",
-       {2000, 4, 1},
-       1,
-       {{3, " 1年 2006/4/1～2007/3/31  6～ 7歳"}},
-       5,
-       7},
+      {"western_years_only", {2000, 4, 1}, 1, {{3, " 1年 2006/4/1～2007/3/31  6～ 7歳"}}, 5, 7},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
@@ -146,19 +137,14 @@ TEST(AgeListing, PeriodsOfEachAge) {
         {102, "100 歳\t令和82/5/3～令和83/5/2"},
         {119, "117 歳\t令和99/5/3～2118/5/2"},
         {132, "130 歳\t2130/5/3～2131/5/2"}}},
-      {"day_before_rule_starts_the_day_before",
-       0,
-       1,
-       {{2, "  0 歳\t平成12/5/2～平成13/5/1"}}},
+      {"day_before_rule_starts_the_day_before", 0, 1, {{2, "  0 歳\t平成12/5/2～平成13/5/1"}}},
       {"birth_periods_from_now",
        1,
        0,
-       {{0, "現在の年齢　　　　誕生期間"}, {2, "  0 歳\t平成21/8/9～平成22/8/8"},
+       {{0, "現在の年齢　　　　誕生期間"},
+        {2, "  0 歳\t平成21/8/9～平成22/8/8"},
         {12, " 10 歳\t平成11/8/9～平成12/8/8"}}},
-      {"birth_periods_from_now_day_before_rule",
-       1,
-       1,
-       {{2, "  0 歳\t平成21/8/10～平成22/8/9"}}},
+      {"birth_periods_from_now_day_before_rule", 1, 1, {{2, "  0 歳\t平成21/8/10～平成22/8/9"}}},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
@@ -220,12 +206,9 @@ TEST(ZodiacYearListing, YearsOfTheChosenSign) {
     int modulus, remainder;
   };
   const Row rows[] = {
-      {"branch_ne", 1, 0, 25, 12, 4},
-      {"branch_i", 12, 0, 25, 12, 3},
-      {"stem_kinoe", 0, 1, 25, 10, 4},
-      {"kinoe_ne", 1, 1, 7, 60, 4},
-      {"kinoe_inu", 11, 1, 7, 60, 14},
-      {"kinoto_ushi", 2, 2, 7, 60, 5},
+      {"branch_ne", 1, 0, 25, 12, 4},  {"branch_i", 12, 0, 25, 12, 3},
+      {"stem_kinoe", 0, 1, 25, 10, 4}, {"kinoe_ne", 1, 1, 7, 60, 4},
+      {"kinoe_inu", 11, 1, 7, 60, 14}, {"kinoto_ushi", 2, 2, 7, 60, 5},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);

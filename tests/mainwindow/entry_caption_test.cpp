@@ -38,8 +38,8 @@ constexpr Row kCaptions[] = {
 };
 
 TEST(EntryCaption, EveryItem) {
-  ProgramState state = dated_state({2000, 5, 3}, {2010, 8, 8}, kModeAutomatic, 0,
-                                   testing::Ymd{2026, 12, 7});
+  ProgramState state =
+      dated_state({2000, 5, 3}, {2010, 8, 8}, kModeAutomatic, 0, testing::Ymd{2026, 12, 7});
   const ReportTotals totals = mein0(state);
   for (const Row& r : kCaptions) {
     SCOPED_TRACE(r.item);

@@ -141,6 +141,25 @@ TEST(Rist02, LeavesOrdersTerminatorsAndFileState) {
   EXPECT_EQ(open_files_message(table), "現在開いているファイル　1\r\n\r\n\r\n" + path);
 }
 
+TEST(Rist02, ClearingTheListForgetsTheFiles) {
+  TempFolder folder;
+  const std::string path = folder.file("list.txt");
+  testing::write_bytes(path, testing::sjis_data_file({"a^1990 1 2^"}));
+  ScriptedReadHost host;
+  PersonTable table;
+  table.current_path = initial_current_path(folder.path());
+  EXPECT_EQ(open_dialog_file_name(table), "");
+  ASSERT_TRUE(rist02(table, testing::test_state(), path, -1, host));
+  EXPECT_EQ(open_dialog_file_name(table), path);
+  table.deletion_counter = 3;
+  clear_list(table);
+  EXPECT_EQ(table.personCount, 0);
+  EXPECT_EQ(table.deletion_counter, 0);
+  EXPECT_EQ(table.upper_bound(), 1);
+  EXPECT_EQ(open_files_message(table), "現在開いているファイルはありません。");
+  EXPECT_EQ(table.current_path, path);  // the next dialog still starts there
+}
+
 TEST(Rist02, FileOfCommentsAndBlankLinesGivesAnEmptyList) {
   TempFolder folder;
   const std::string path = folder.file("empty.txt");

@@ -25,7 +25,8 @@ namespace pelmira::testing {
 class TempFolder {
  public:
   TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "pelmira-people-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "pelmira-people-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
     path_ = pattern;
   }
@@ -109,7 +110,8 @@ class ScriptedReadHost : public ReadHost {
 };
 
 // Presses one button; an edit first when `edited` is given.
-inline ScriptedReadHost::Step press(CorrectionButton button, std::optional<std::string> edited = {}) {
+inline ScriptedReadHost::Step press(CorrectionButton button,
+                                    std::optional<std::string> edited = {}) {
   return [button, edited](CorrectionWindow& window) {
     if (edited) window.edit_text = *edited;
     window.press(button);
@@ -180,6 +182,25 @@ inline PersonTable read_table(const std::string& path, ReadHost& host) {
   PersonTable table;
   rist02(table, test_state(), path, -1, host);
   return table;
+}
+
+// Appends a person to the table, to the load order and to both shown orders.
+inline i16 add_person(PersonTable& table, const std::string& name, PersonDate date, i16 days = 0,
+                      NoticeCode code = {1, 2, 0, 0, 1, 1, 1, 1}) {
+  const i16 p = static_cast<i16>(table.personCount + 1);
+  dhiretu(table, static_cast<i16>(p + 1));
+  const auto at = static_cast<std::size_t>(p);
+  table.personName[at] = fixed_name(name);
+  table.personDate[at] = date;
+  table.noticeDays[at] = days;
+  table.noticeCode[at] = code;
+  table.loadOrder[at] = p;
+  table.loadOrder[at + 1] = 0;
+  table.viewOrder[0][at] = p;
+  table.viewOrder[0][at + 1] = 0;
+  table.personCount = p;
+  st9(table, 0);
+  return p;
 }
 
 inline std::string name_of(const PersonTable& table, i16 person) {

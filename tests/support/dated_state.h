@@ -21,7 +21,8 @@ inline ProgramState dated_state(Ymd birth, Ymd now, i16 mode = kModeAutomatic, i
   state.calendar_mode = mode;
   state.age_shift = shift;
   const Ymd clock_day = today.value_or(now);
-  state.clock = fixed_clock(LocalDateTime{clock_day.year, clock_day.month, clock_day.day, 9, 30, 0});
+  state.clock =
+      fixed_clock(LocalDateTime{clock_day.year, clock_day.month, clock_day.day, 9, 30, 0});
   const Ymd dates[2] = {birth, now};
   for (int i = 0; i < 2; ++i) {
     DateSlot& slot = state.slots[static_cast<std::size_t>(i)];
