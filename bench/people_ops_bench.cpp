@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/state.h"
+#include "people/editing.h"
 #include "people/list_columns.h"
 #include "people/list_lines.h"
 #include "people/list_summary.h"
@@ -109,6 +110,23 @@ void BM_AverageAge(benchmark::State& bench) {
   for (auto _ : bench) benchmark::DoNotOptimize(heikinrei(table, state));
 }
 BENCHMARK(BM_AverageAge)->Arg(1000)->Arg(32766)->Unit(benchmark::kMillisecond);
+
+// Duplicates are found in one pass over the list, not by comparing every pair.
+void BM_RemoveDuplicates(benchmark::State& bench) {
+  PersonTable list = generated_list(static_cast<int>(bench.range(0)));
+  // Every tenth person repeats the one before it.
+  for (std::size_t p = 10; p <= static_cast<std::size_t>(list.personCount); p += 10) {
+    list.personName[p] = list.personName[p - 1];
+    list.personDate[p] = list.personDate[p - 1];
+  }
+  for (auto _ : bench) {
+    bench.PauseTiming();
+    PersonTable table = list;
+    bench.ResumeTiming();
+    benchmark::DoNotOptimize(jyufuku(table));
+  }
+}
+BENCHMARK(BM_RemoveDuplicates)->Arg(1000)->Arg(32766)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace pelmira
