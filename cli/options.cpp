@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "core/calendar.h"
+#include "core/text.h"
 
 namespace pelmira::cli {
 
@@ -25,7 +26,7 @@ CLI::Validator whole_number(long long low, long long high) {
         const char* end = text.data() + text.size();
         const auto [stop, error] = std::from_chars(text.data(), end, value);
         if (text.empty() || error != std::errc() || stop != end || value < low || value > high)
-          return "\"" + text + "\" is not a whole number from " + range;
+          return "\"" + to_utf8(to_u32(text)) + "\" is not a whole number from " + range;
         text = std::to_string(value);
         return std::string();
       },

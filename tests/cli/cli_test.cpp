@@ -233,6 +233,7 @@ TEST(CliUsage, RefusedArguments) {
       {"day_number_beyond_32_bits", {"date", "99999999999"}, "is not a whole number"},
       {"day_number_with_letters", {"date", "12abc"}, "is not a whole number"},
       {"day_number_in_hex", {"date", "0x10"}, "is not a whole number"},
+      {"day_number_invalid_utf8", {"date", "\xff"}, "\"\xef\xbf\xbd\" is not a whole number"},
       {"day_number_with_blank", {"date", " 5"}, "is not a whole number"},
       {"year_in_hex", {"terms", "0x7D0"}, "is not a whole number"},
       {"day_number_full_width", {"date", "１２"}, "is not a whole number"},
