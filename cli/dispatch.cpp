@@ -48,7 +48,7 @@ int dispatch(CLI::App& app, const CommandAction& chosen, int argc, char** argv) 
   }
   if (run.report_ran()) return kExitReport;
   std::cout << output << std::flush;
-  if (std::cout) return kExitSuccess;
+  if (std::cout) return run.exit_code;
   std::cerr << "pelmira-cli: the output could not be written\n";
   return kExitReport;
 }

@@ -5,6 +5,7 @@
 
 #include "cli/age_command.h"
 #include "cli/calendar_commands.h"
+#include "cli/check_command.h"
 #include "cli/command.h"
 #include "cli/dispatch.h"
 #include "cli/holidays_command.h"
@@ -30,6 +31,7 @@ constexpr CommandRegistration kSubcommands[] = {
     register_listing_command,
     register_holidays_command,
     register_month_calendar_command,
+    register_check_command,
 };
 // clang-format on
 

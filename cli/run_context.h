@@ -15,6 +15,9 @@ class RunContext {
   RunContext& operator=(const RunContext&) = delete;
 
   ProgramState state;
+  // The exit code after the output was printed, for a subcommand that reports findings
+  // through it (check: 3).
+  int exit_code = 0;
 
   bool report_ran() const { return reporter_.reports_shown() > 0; }
 
