@@ -1,0 +1,179 @@
+#include "people/data_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "core/encoding.h"
+#include "core/runtime_error.h"
+#include "core/text.h"
+#include "people/file_errors.h"
+
+namespace pelmira {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Closes a descriptor on every path out of the reader.
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+bool is_valid_utf8(std::string_view bytes) {
+  std::size_t i = 0;
+  const auto at = [&](std::size_t k) { return static_cast<unsigned char>(bytes[k]); };
+  while (i < bytes.size()) {
+    const unsigned char b = at(i);
+    if (b < 0x80) {
+      ++i;
+      continue;
+    }
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;  // range of the second byte
+    if (b >= 0xC2 && b <= 0xDF) {
+      length = 2;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+      length = 3;
+      if (b == 0xE0) low = 0xA0;   // no overlong forms
+      if (b == 0xED) high = 0x9F;  // no surrogates
+    } else if (b >= 0xF0 && b <= 0xF4) {
+      length = 4;
+      if (b == 0xF0) low = 0x90;
+      if (b == 0xF4) high = 0x8F;  // nothing above U+10FFFF
+    } else {
+      return false;
+    }
+    if (i + length > bytes.size()) return false;
+    if (at(i + 1) < low || at(i + 1) > high) return false;
+    for (std::size_t k = 2; k < length; ++k)
+      if ((at(i + k) & 0xC0) != 0x80) return false;
+    i += length;
+  }
+  return true;
+}
+
+// CP932 with every byte that starts no valid character shown as U+FFFD.
+std::string decode_cp932_leniently(std::string_view bytes) {
+  std::string out;
+  for (std::size_t i = 0; i < bytes.size();) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    const bool single = b < 0x80 || (b >= 0xA1 && b <= 0xDF);
+    const std::size_t length = single || i + 1 >= bytes.size() ? 1 : 2;
+    if (const auto text = cp932_to_utf8(bytes.substr(i, length))) {
+      out += *text;
+      i += length;
+    } else {
+      append_utf8(out, U'\uFFFD');
+      ++i;
+    }
+  }
+  return out;
+}
+
+DataLine decode_line(std::string_view bytes, FileEncoding encoding) {
+  const bool has_nul = bytes.find('\0') != std::string_view::npos;
+  if (encoding == FileEncoding::kUtf8) {
+    if (!has_nul && is_valid_utf8(bytes)) return {std::string(bytes), true};
+    return {to_utf8(to_u32(bytes)), false};
+  }
+  if (!has_nul) {
+    if (auto text = cp932_to_utf8(bytes)) return {std::move(*text), true};
+  }
+  return {decode_cp932_leniently(bytes), false};
+}
+
+}  // namespace
+
+std::string read_file_bytes(const std::string& path) {
+  // Non-blocking, so that a named pipe cannot hold the program; only regular files are read.
+  const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (fd.get() < 0) throw file_error(errno, FileAction::kRead);
+  struct stat info {};
+  if (::fstat(fd.get(), &info) != 0) throw file_error(errno, FileAction::kRead);
+  if (S_ISDIR(info.st_mode)) throw file_error(EISDIR, FileAction::kRead);
+  if (!S_ISREG(info.st_mode))
+    throw RuntimeError(err::kPathFileAccess, "通常のファイルではありません。");
+  if (static_cast<std::size_t>(info.st_size) > kMaxDataFileBytes)
+    throw RuntimeError(err::kBadFileFormat, "ファイルが大き過ぎます。");
+
+  std::string bytes;
+  bytes.resize(static_cast<std::size_t>(info.st_size));
+  std::size_t done = 0;
+  while (true) {
+    if (done == bytes.size()) {
+      // The file may have grown since it was measured; read on up to the limit.
+      if (bytes.size() >= kMaxDataFileBytes)
+        throw RuntimeError(err::kBadFileFormat, "ファイルが大き過ぎます。");
+      bytes.resize(bytes.size() + 65536);
+    }
+    const ssize_t got = ::read(fd.get(), bytes.data() + done, bytes.size() - done);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      throw file_error(errno, FileAction::kRead);
+    }
+    if (got == 0) break;
+    done += static_cast<std::size_t>(got);
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+std::vector<std::string_view> split_lines(std::string_view bytes) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    const std::size_t cr = bytes.find('\r', start);
+    if (cr == std::string_view::npos) {
+      lines.push_back(bytes.substr(start));
+      break;
+    }
+    lines.push_back(bytes.substr(start, cr - start));
+    start = cr + 1;
+    if (start < bytes.size() && bytes[start] == '\n') ++start;
+  }
+  return lines;
+}
+
+DataFileText decode_data_file(std::string_view bytes) {
+  if (bytes.empty()) raise_error(err::kInputPastEnd);
+  std::vector<std::string_view> lines = split_lines(bytes);
+  DataFileText file;
+  std::string_view header = lines.front();
+  if (header.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+    header.remove_prefix(kByteOrderMark.size());
+    if (header != kDataFileHeader) raise_error(err::kBadFileFormat);
+    file.encoding = FileEncoding::kUtf8;
+  } else if (header == kDataFileHeader) {
+    file.encoding = FileEncoding::kUtf8;
+  } else {
+    // The header is short; a long first line is no header and need not be converted.
+    const auto decoded = header.size() <= 2 * kDataFileHeader.size()
+                             ? cp932_to_utf8(header)
+                             : std::optional<std::string>();
+    if (!decoded || *decoded != kDataFileHeader) raise_error(err::kBadFileFormat);
+    file.encoding = FileEncoding::kCp932;
+  }
+  file.lines.reserve(lines.size() - 1);
+  for (std::size_t k = 1; k < lines.size(); ++k)
+    file.lines.push_back(decode_line(lines[k], file.encoding));
+  return file;
+}
+
+DataFileText load_data_file(const std::string& path) {
+  return decode_data_file(read_file_bytes(path));
+}
+
+}  // namespace pelmira

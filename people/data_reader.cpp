@@ -1,0 +1,301 @@
+#include "people/data_reader.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/date_text.h"
+#include "core/eras.h"
+#include "core/formatting.h"
+#include "core/text.h"
+#include "core/trap.h"
+#include "people/data_file.h"
+#include "people/notice_code.h"
+#include "people/numeric_text.h"
+
+namespace pelmira {
+namespace {
+
+constexpr char32_t kSeparator = U'^';
+constexpr i16 kI16Max = 32767;
+// bnsk refuses years above this after normalising the month and day into the year.
+constexpr i64 kLargestNormalisedYear = 32743;
+// The largest number of years an era adds to its era year (令和: 2018).
+constexpr i64 kLargestEraOffset = 2018;
+
+bool is_comment(std::string_view line) {
+  return !line.empty() && line.front() == '\'';
+}
+
+// The largest digit group of a date text (full-width digits count), saturating.
+i64 largest_date_group(std::string_view date_text) {
+  i64 largest = 0;
+  i64 value = 0;
+  for (const char c : narrow_text(date_text)) {
+    if (c >= '0' && c <= '9') {
+      value = std::min<i64>(value * 10 + (c - '0'), i64{1} << 40);
+    } else {
+      value = 0;
+    }
+    largest = std::max(largest, value);
+  }
+  return largest;
+}
+
+PersonDate read_date(const ProgramState& state, const std::string& date_text) {
+  // The date reader reports an overflow itself and leaves the date unset; a line read without
+  // checking is therefore refused here before any of its numbers can overflow there.
+  const i64 largest = largest_date_group(date_text);
+  if (largest > kI16Max || largest + largest / 12 + largest / 365 + 2 > kLargestNormalisedYear)
+    throw RuntimeError(err::kOverflow, "年月日の数値が大き過ぎます。");
+  i16 year = 0, month = 0, day = 0;
+  const std::string era = bnsk(state, date_text, year, month, day, 0);
+  if (!era.empty() && era != "西暦") {
+    if (year > kI16Max - kLargestEraOffset)
+      throw RuntimeError(err::kOverflow, "年月日の数値が大き過ぎます。");
+    year = nnen(era, year);
+  }
+  return {year, month, day};
+}
+
+i16 read_days(const std::u32string& days) {
+  try {
+    return round_to_i16(numeric_value(to_utf8(days)));
+  } catch (const RuntimeError&) {
+    throw RuntimeError(err::kOverflow, "日数の数値が大き過ぎます。");
+  }
+}
+
+NoticeCode read_code(const std::u32string& code) {
+  const std::string widened = widen_notice_code(to_utf8(code));
+  if (char_count(widened) > kCodeSlots)
+    throw RuntimeError(err::kOverflow, "「Lunoka」用データが16桁を超えています。");
+  return notice_code_from_text(widened);
+}
+
+std::string line_list(const std::vector<std::size_t>& lines) {
+  constexpr std::size_t kShown = 10;
+  std::string text;
+  for (std::size_t k = 0; k < lines.size() && k < kShown; ++k)
+    text += (k ? ", " : "") + std::to_string(lines[k]);
+  if (lines.size() > kShown) text += " ほか";
+  return text;
+}
+
+// The state of one read between its lines.
+struct ReadProgress {
+  i16 person = 0;  // the running person number i
+  i16 row = 0;     // the last row of order list 0
+  i16 first_row = 0;  // the rows of order list 0 before the read
+  i16 verdict = kVerdictGoOn;
+  std::vector<std::size_t> unreadable_lines;
+  std::size_t limit_line = 0;  // the first record line past the table's limit, 0 for none
+};
+
+void store_person(PersonTable& table, ReadProgress& progress, const PersonValues& values) {
+  const i16 i = add16(progress.person, 1);
+  dhiretu(table, add16(i, 1));
+  const auto p = static_cast<std::size_t>(i);
+  table.personName[p] = values.name;
+  table.personDate[p] = values.date;
+  table.noticeDays[p] = values.notice_days;
+  table.noticeCode[p] = values.code;
+  table.loadOrder[p] = i;
+  progress.row = add16(progress.row, 1);
+  table.viewOrder[0][static_cast<std::size_t>(progress.row)] = i;
+  table.searchLevel[p] = 0;
+  table.deletedMark[p] = 0;
+  progress.person = i;
+}
+
+bool is_record(std::string_view line) {
+  return !is_comment(line) && cut_record(to_u32(line)).has_value();
+}
+
+// Reads every line after the header into the table (step 4 of the read).
+void read_lines(PersonTable& table, const ProgramState& state, const std::string& path,
+                DataFileText& file, ReadProgress& progress, ReadHost& host) {
+  for (std::size_t k = 0; k < file.lines.size(); ++k) {
+    const std::size_t line_number = k + 2;
+    DataLine& data = file.lines[k];
+    if (!data.readable) {
+      if (is_record(data.text)) {
+        progress.unreadable_lines.push_back(line_number);
+        table.partial_read = true;
+      }
+      continue;
+    }
+    std::string line = std::move(data.text);
+    // Past the limit no record can be stored: stop before the correction window asks.
+    if (progress.person == kMaxPersons && is_record(line)) {
+      progress.limit_line = line_number;
+      return;
+    }
+    datashyusei(line, progress.verdict, host);
+    if (progress.verdict == kVerdictStop) return;
+    if (is_comment(line)) continue;
+    const std::optional<RecordFields> record = cut_record(to_u32(line));
+    if (!record) continue;
+    if (progress.person == kMaxPersons) {
+      progress.limit_line = line_number;
+      return;
+    }
+    PersonValues values;
+    try {
+      values = person_values(state, *record);
+    } catch (const RuntimeError& e) {
+      table.partial_read = true;
+      report_error(RuntimeError(e.number(), std::to_string(line_number) + "行目: " +
+                                                e.description() +
+                                                "この行は読み込みませんでした。"),
+                   "rist02", path);
+      continue;
+    }
+    store_person(table, progress, values);
+  }
+}
+
+// Notes the lines a finished read left out.
+void report_left_out_lines(PersonTable& table, const std::string& path,
+                           const ReadProgress& progress) {
+  if (progress.limit_line != 0) {
+    table.partial_read = true;
+    report_error(RuntimeError(err::kOverflow, "登録できる人数は" + std::to_string(kMaxPersons) +
+                                                  "人までです。" +
+                                                  std::to_string(progress.limit_line) +
+                                                  "行目以降のデータは読み込んでいません。"),
+                 "rist02", path);
+  }
+  if (!progress.unreadable_lines.empty()) {
+    report_error(RuntimeError(err::kBadFileFormat,
+                              "文字コードが正しくない行を読み込みませんでした。(" +
+                                  std::to_string(progress.unreadable_lines.size()) + "行: " +
+                                  line_list(progress.unreadable_lines) + "行目)"),
+                 "rist02", path);
+  }
+}
+
+// Puts the terminators back after a read that failed half-way: the person count was not
+// raised, so the persons stored since are dropped.
+void restore_terminators(PersonTable& table, i16 rows) {
+  dhiretu(table, static_cast<i16>(table.personCount + 1));
+  table.loadOrder[static_cast<std::size_t>(table.personCount) + 1] = 0;
+  table.viewOrder[0][static_cast<std::size_t>(rows) + 1] = 0;
+  st9(table, 0);
+}
+
+}  // namespace
+
+std::optional<RecordFields> cut_record(std::u32string_view line) {
+  std::u32string_view rest = line;
+  std::array<std::size_t, 5> p{};  // 1-based positions of the separators p1..p4, 0 unset
+  int count = 0;
+  std::size_t scan_from = 0;
+  if (!rest.empty() && rest.front() == kSeparator) {
+    const std::size_t k = rest.find(kSeparator, 2);
+    if (k == std::u32string_view::npos) return std::nullopt;
+    const double n = std::nearbyint(numeric_value(to_utf8(rest.substr(1, k - 1))));
+    rest.remove_prefix(k + 1);
+    // The name length, held within the rest of the line.
+    const double clamped = std::clamp(n, 0.0, static_cast<double>(rest.size()) + 1);
+    p[1] = static_cast<std::size_t>(clamped) + 1;
+    count = 1;
+    scan_from = p[1];
+  }
+  for (std::size_t at = scan_from; at < rest.size() && count < 4; ++at)
+    if (rest[at] == kSeparator) p[static_cast<std::size_t>(++count)] = at + 1;
+  if (p[2] == 0) return std::nullopt;
+
+  RecordFields record;
+  record.name = std::u32string(rest.substr(0, p[1] - 1));
+  record.date = std::u32string(rest.substr(std::min(p[1], rest.size()), p[2] - p[1] - 1));
+  if (p[3] != 0 && p[4] != 0) {
+    record.days = std::u32string(rest.substr(p[2], p[3] - p[2] - 1));
+    record.code = std::u32string(rest.substr(p[3], p[4] - p[3] - 1));
+  }
+  return record;
+}
+
+PersonValues person_values(const ProgramState& state, const RecordFields& record) {
+  PersonValues values;
+  values.name = fixed_name(to_utf8(record.name));
+  values.date = read_date(state, to_utf8(record.date));
+  if (record.days && record.code) {
+    values.notice_days = read_days(*record.days);
+    values.code = read_code(*record.code);
+  } else {
+    values.notice_days = 0;
+    values.code = default_notice_code();
+  }
+  return values;
+}
+
+std::string history_error_question(std::string_view path) {
+  return "履歴からファイルを開こうとしてエラーが発生しました。\r\n\r\nファイル名　" +
+         std::string(path) + "\r\n\r\n履歴からこの項目を削除しますか？";
+}
+
+bool rist02(PersonTable& table, const ProgramState& state, const std::string& path,
+            i16 history_index, ReadHost& host) {
+  bool busy = false;
+  ReadProgress progress;
+  bool table_touched = false;
+  try {
+    DataFileText file = load_data_file(path);
+    if (table.append == 1) {
+      progress.person = table.personCount;
+      progress.row = order_length(table.viewOrder[0]);
+      progress.first_row = progress.row;
+    } else {
+      cdhiret(table);
+    }
+    table_touched = true;
+    host.set_busy(true);
+    busy = true;
+    read_lines(table, state, path, file, progress, host);
+    busy = false;
+    host.set_busy(false);
+
+    table.loadOrder[static_cast<std::size_t>(progress.person) + 1] = 0;
+    table.viewOrder[0][static_cast<std::size_t>(progress.row) + 1] = 0;
+    table.personCount = progress.person;
+    table.changed = 0;
+    table.search_depth = 0;
+    table.search_depth_max = 0;
+    st9(table, 0);
+
+    host.add_recent_file(path);
+    if (table.append == 0) clear_open_files(table);
+    table.open_files_text += "\r\n" + path;
+    table.open_files_count = add16(table.open_files_count, 1);
+    table.current_path = path;
+    folder_of_path(path, table.current_folder);
+    table.file_encodings[path] = file.encoding;
+    report_left_out_lines(table, path, progress);
+    return true;
+  } catch (const std::exception& e) {
+    if (table_touched) restore_terminators(table, progress.first_row);
+    report_error(as_runtime_error(e), "rist02", path);
+    if (history_index >= 0 && host.ask_yes_no(kHistoryErrorTitle, history_error_question(path)))
+      host.remove_recent_file(history_index);
+    if (busy) host.set_busy(false);
+    return false;
+  }
+}
+
+bool rist03(PersonTable& table, const ProgramState& state, i16 listdata1,
+            const std::string& listdata, ReadHost& host) {
+  return trap("rist03", [&] {
+    if (listdata1 == 0 || listdata.empty()) return false;
+    rist02(table, state, listdata, -1, host);
+    return true;
+  });
+}
+
+bool read_files_adding(PersonTable& table, const ProgramState& state,
+                       const std::vector<std::string>& paths, ReadHost& host) {
+  table.append = 1;
+  for (const std::string& path : paths) rist02(table, state, path, -1, host);
+  return !paths.empty();
+}
+
+}  // namespace pelmira

@@ -1,0 +1,111 @@
+#include "people/person_table.h"
+
+#include "core/text.h"
+#include "core/trap.h"
+#include "people/notice_code.h"
+
+namespace pelmira {
+namespace {
+
+// Applies one resize operation to every array of the table, with the array's blank element.
+template <class Resize>
+void resize_all(PersonTable& table, const Resize& resize) {
+  resize(table.personName, fixed_name(""));
+  resize(table.personDate, PersonDate{});
+  resize(table.noticeDays, i16{0});
+  resize(table.noticeCode, NoticeCode{});
+  resize(table.searchLevel, i16{0});
+  resize(table.deletedMark, i16{0});
+  resize(table.loadOrder, i16{0});
+  resize(table.viewOrder[0], i16{0});
+  resize(table.viewOrder[1], i16{0});
+}
+
+}  // namespace
+
+PersonTable::PersonTable() {
+  dhiretu(*this, 1);
+}
+
+void dhiretu(PersonTable& table, i16 n) {
+  if (n < 0) raise_error(err::kSubscript);
+  const std::size_t size = static_cast<std::size_t>(n) + 1;
+  resize_all(table, [size](auto& array, const auto& blank) { array.resize(size, blank); });
+}
+
+void cdhiret(PersonTable& table) {
+  resize_all(table, [](auto& array, const auto& blank) { array.assign(2, blank); });
+  table.personCount = 0;
+  table.changed = 0;
+  table.selected_person = 0;
+  table.cut_count = 0;
+  table.deletion_counter = 0;
+  table.search_depth = 0;
+  table.search_depth_max = 0;
+  table.partial_read = false;
+}
+
+void dainyu01(PersonTable& table, i16 i) {
+  trap("dainyu01", [&] {
+    const auto index = static_cast<std::size_t>(i);
+    table.noticeDays.at(index) = 0;
+    table.noticeCode.at(index) = default_notice_code();
+  });
+}
+
+std::string fixed_name(std::string_view name) {
+  const std::size_t count = char_count(name);
+  if (count >= kNameLength) return count == kNameLength ? std::string(name) : char_left(name, kNameLength);
+  return std::string(name) + std::string(kNameLength - count, ' ');
+}
+
+std::string trimmed_name(std::string_view name) {
+  const std::size_t first = name.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  const std::size_t last = name.find_last_not_of(' ');
+  return std::string(name.substr(first, last - first + 1));
+}
+
+i16 order_length(const std::vector<i16>& order) {
+  i16 rows = 0;
+  while (static_cast<std::size_t>(rows) + 1 < order.size() && order[rows + 1] != 0) ++rows;
+  return rows;
+}
+
+void st9(PersonTable& table, i16 c) {
+  trap("st9", [&] {
+    if (c != 0 && c != 1) raise_error(err::kSubscript);
+    const std::vector<i16>& from = table.viewOrder.at(c);
+    std::vector<i16>& to = table.viewOrder.at(1 - c);
+    const i16 rows = order_length(from);
+    if (to.size() < static_cast<std::size_t>(rows) + 2) to.resize(static_cast<std::size_t>(rows) + 2, 0);
+    for (i16 r = 1; r <= rows; ++r) to[r] = from[rows + 1 - r];
+    to[rows + 1] = 0;
+  });
+}
+
+std::string initial_current_path(std::string_view folder) {
+  return std::string(folder) + "/*.txt";
+}
+
+FileEncoding encoding_of(const PersonTable& table, const std::string& path) {
+  const auto found = table.file_encodings.find(path);
+  return found == table.file_encodings.end() ? FileEncoding::kCp932 : found->second;
+}
+
+bool can_overwrite_current_file(const PersonTable& table) {
+  return table.open_files_count == 1 && !table.partial_read;
+}
+
+std::string open_files_message(const PersonTable& table) {
+  if (table.open_files_text.empty()) return "現在開いているファイルはありません。";
+  return "現在開いているファイル　" + std::to_string(table.open_files_count) + "\r\n\r\n" +
+         table.open_files_text;
+}
+
+void clear_open_files(PersonTable& table) {
+  table.open_files_text.clear();
+  table.open_files_count = 0;
+}
+
+}  // namespace pelmira

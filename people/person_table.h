@@ -1,0 +1,118 @@
+#pragma once
+// The person table of the main window: every person read from data files or entered, in
+// parallel arrays indexed by person number 1..personCount, plus the orders the list shows
+// and the file state kept beside them (changed flag, current file, open files).
+//
+// Element 0 of each person array is never a person; element personCount + 1 holds the
+// terminators of the order lists. `dhiretu` keeps every array at the same upper bound.
+// The table is a plain value: copying it copies the whole list (the undo of a caller may
+// rely on that), and it holds no reference to any window.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/checked.h"
+
+namespace pelmira {
+
+// personCount is 16-bit and one element is reserved for the terminator.
+inline constexpr i16 kMaxPersons = 32766;
+// Characters of the fixed name field (longer names are cut, shorter ones blank-padded).
+inline constexpr std::size_t kNameLength = 31;
+// Digits stored per notification code; digits 0..13 are used.
+inline constexpr std::size_t kCodeSlots = 16;
+inline constexpr std::size_t kCodeDigits = 14;
+
+// One decimal digit per byte, digit 0 leftmost (see notice_code.h for the meaning).
+using NoticeCode = std::array<std::uint8_t, kCodeSlots>;
+// Western year, month and day of the birth-side date.
+using PersonDate = std::array<i16, 3>;
+
+// The text encoding of a data file: Shift-JIS (CP932) unless it was read as UTF-8.
+enum class FileEncoding : std::uint8_t { kCp932, kUtf8 };
+
+struct PersonTable {
+  PersonTable();  // an empty table with upper bound 1
+
+  // --- Persons, indexed 0..personCount + 1 -------------------------------------------
+  i16 personCount = 0;
+  std::vector<std::string> personName;  // exactly kNameLength characters each
+  std::vector<PersonDate> personDate;
+  std::vector<i16> noticeDays;
+  std::vector<NoticeCode> noticeCode;
+  std::vector<i16> searchLevel;  // search depth at which the person still matches
+  std::vector<i16> deletedMark;  // 0 present, k > 0 deleted in step k, -1 cut out
+
+  // --- Orders, indexed by position 1.., each terminated by 0 ---------------------------
+  std::vector<i16> loadOrder;                // person numbers in file order
+  std::array<std::vector<i16>, 2> viewOrder;  // 0 ascending rows, 1 the same in reverse
+
+  // --- State kept beside the persons --------------------------------------------------
+  i16 changed = 0;           // non-zero: the list holds unsaved changes
+  i16 selected_person = 0;   // the person of the selected list line, 0 for none
+  i16 cut_count = 0;         // persons cut out and waiting to be inserted
+  i16 deletion_counter = 0;  // number of the last deletion step
+  i16 search_depth = 0;
+  i16 search_depth_max = 0;
+  std::uint8_t append = 0;  // 1 while reading adds to the list, 0 when it replaces it
+
+  std::string current_path;    // the last data file read or saved ("<folder>/*.txt" at first)
+  std::string current_folder;  // the current path's folder
+  std::string open_files_text;  // "\r\n" + path for every file read since the last replace
+  i16 open_files_count = 0;
+  // Set when a read left lines of a file out without the user choosing so (too many persons,
+  // unreadable bytes, numbers out of range): overwriting that file would lose them.
+  bool partial_read = false;
+  // Files read or written as UTF-8 are written back as UTF-8; all others as Shift-JIS.
+  std::map<std::string, FileEncoding> file_encodings;
+
+  // Upper bound of the person arrays (personCount + 1 after a read).
+  i16 upper_bound() const { return static_cast<i16>(personName.size() - 1); }
+};
+
+// Resizes every array of the table to the upper bound n, keeping the contents; new elements
+// are blank persons (blank name, zero date, days and code, zero orders).
+void dhiretu(PersonTable& table, i16 n);
+
+// Resizes every array to the upper bound 1, discarding the persons, and clears personCount,
+// the changed flag, the selection, the cut count, the deletion counter and the search depth.
+void cdhiret(PersonTable& table);
+
+// Default rule for person i: notice days 0 and the default notification code.
+void dainyu01(PersonTable& table, i16 i);
+
+// A name as stored: cut to 31 characters or padded with blanks to 31.
+std::string fixed_name(std::string_view name);
+
+// A stored name without its surrounding blanks.
+std::string trimmed_name(std::string_view name);
+
+// Number of rows of an order list (the positions before its terminator).
+i16 order_length(const std::vector<i16>& order);
+
+// Rebuilds order list 1 - c as the reverse of list c up to its terminator, and terminates
+// it. Traps as "st9".
+void st9(PersonTable& table, i16 c);
+
+// The initial current path of a session: the start-up folder followed by "/*.txt".
+std::string initial_current_path(std::string_view folder);
+
+// The encoding a data file is written in: UTF-8 if it was last read or written as UTF-8.
+FileEncoding encoding_of(const PersonTable& table, const std::string& path);
+
+// Whether 上書き保存 may write the list over the current file: exactly one file was read
+// and all of it is in the list.
+bool can_overwrite_current_file(const PersonTable& table);
+
+// The OK box of "現在開いているファイル".
+std::string open_files_message(const PersonTable& table);
+
+// Empties the open-files text and count (a replacing read, "リストの内容を全て消す").
+void clear_open_files(PersonTable& table);
+
+}  // namespace pelmira
