@@ -1,12 +1,16 @@
 #include "notifier/data_files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <filesystem>
-#include <memory>
 
 #include "notifier/data_line.h"
+#include "people/data_file.h"
+#include "people/file_errors.h"
 
 namespace pelmira {
 namespace {
@@ -43,54 +47,74 @@ bool file_list_order(const std::string& a, const std::string& b) {
   return a < b;
 }
 
-std::int32_t error_of_errno(int code) {
-  switch (code) {
-    case ENOENT:
-      return err::kFileNotFound;
-    case EACCES:
-    case EPERM:
-      return err::kPermissionDenied;
-    default:
-      return err::kPathFileAccess;
+// Closes a descriptor on every path out of the reader.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() { close(); }
+  Descriptor(Descriptor&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  Descriptor& operator=(Descriptor&&) = delete;
+  int get() const { return fd_; }
+  void close() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
   }
+
+ private:
+  int fd_;
+};
+
+// Opens a regular file for reading; non-blocking, so that a named pipe cannot hold the
+// program.
+Descriptor open_regular_file(const std::string& path) {
+  Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (fd.get() < 0) throw file_error(errno, FileAction::kRead);
+  struct stat info {};
+  if (::fstat(fd.get(), &info) != 0) throw file_error(errno, FileAction::kRead);
+  if (S_ISDIR(info.st_mode)) throw file_error(EISDIR, FileAction::kRead);
+  if (!S_ISREG(info.st_mode))
+    throw RuntimeError(err::kPathFileAccess, "通常のファイルではありません。");
+  return fd;
 }
 
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-void read_more(std::FILE* f, std::string& bytes, std::size_t limit) {
+// Appends up to `limit` bytes in all; a file longer than a data file can be is refused.
+void read_more(int fd, std::string& bytes, std::size_t limit) {
   char buffer[65536];
   while (bytes.size() < limit) {
     const std::size_t want = std::min(sizeof buffer, limit - bytes.size());
-    const std::size_t got = std::fread(buffer, 1, want, f);
-    bytes.append(buffer, got);
-    if (got < want) break;
+    const ssize_t got = ::read(fd, buffer, want);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      throw file_error(errno, FileAction::kRead);
+    }
+    if (got == 0) return;
+    if (bytes.size() + static_cast<std::size_t>(got) > kMaxDataFileBytes)
+      throw RuntimeError(err::kBadFileFormat, "ファイルが大き過ぎます。");
+    bytes.append(buffer, static_cast<std::size_t>(got));
   }
-  if (std::ferror(f)) raise_error(err::kPathFileAccess);
 }
 
-bool header_ends_at(std::string_view bytes, std::size_t at, TextEncoding encoding) {
-  if (at == bytes.size()) return true;
-  return bytes[at] == '\r' || (encoding == TextEncoding::kUtf8 && bytes[at] == '\n');
+bool header_ends_at(std::string_view bytes, std::size_t at) {
+  return at == bytes.size() || bytes[at] == '\r';
 }
 
 // The encoding of a data file whose first line is the header, and where its next line starts.
-std::optional<TextEncoding> data_file_encoding(std::string_view start, std::size_t& body) {
+std::optional<FileEncoding> data_file_encoding(std::string_view start, std::size_t& body) {
   std::string_view text = start;
   std::size_t offset = 0;
   if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) offset = kUtf8Bom.size();
   const std::string_view after_bom = text.substr(offset);
-  std::optional<TextEncoding> encoding;
+  std::optional<FileEncoding> encoding;
   std::size_t end = 0;
   if (after_bom.substr(0, kDataFileHeader.size()) == kDataFileHeader &&
-      header_ends_at(text, offset + kDataFileHeader.size(), TextEncoding::kUtf8)) {
-    encoding = TextEncoding::kUtf8;
+      header_ends_at(text, offset + kDataFileHeader.size())) {
+    encoding = FileEncoding::kUtf8;
     end = offset + kDataFileHeader.size();
   } else if (offset == 0 && text.substr(0, kCp932Header.size()) == kCp932Header &&
-             header_ends_at(text, kCp932Header.size(), TextEncoding::kCp932)) {
-    encoding = TextEncoding::kCp932;
+             header_ends_at(text, kCp932Header.size())) {
+    encoding = FileEncoding::kCp932;
     end = kCp932Header.size();
   }
   if (!encoding) return std::nullopt;
@@ -100,17 +124,15 @@ std::optional<TextEncoding> data_file_encoding(std::string_view start, std::size
   return encoding;
 }
 
-// The next line from `pos`: CR and CR LF end a line; in UTF-8 files a lone LF does too.
-std::string_view next_line(std::string_view bytes, std::size_t& pos, TextEncoding encoding) {
-  const std::string_view ends = encoding == TextEncoding::kUtf8 ? "\r\n" : "\r";
-  std::size_t end = bytes.find_first_of(ends, pos);
+// The next line from `pos`: CR and CR LF end a line, a lone LF stays in it (in both
+// encodings, as the main program reads them).
+std::string_view next_line(std::string_view bytes, std::size_t& pos) {
+  std::size_t end = bytes.find('\r', pos);
   if (end == std::string_view::npos) end = bytes.size();
   const std::string_view line = bytes.substr(pos, end - pos);
   pos = end;
-  if (pos < bytes.size() && bytes[pos] == '\r') ++pos;
-  if (pos < bytes.size() && bytes[pos] == '\n' && (encoding == TextEncoding::kUtf8 ||
-                                                   (pos > 0 && bytes[pos - 1] == '\r')))
-    ++pos;
+  if (pos < bytes.size()) ++pos;
+  if (pos < bytes.size() && bytes[pos] == '\n') ++pos;
   return line;
 }
 
@@ -120,18 +142,17 @@ class FolderReader {
       : today_(today), holidays_(holidays), into_(into) {}
 
   void read_file(const std::string& path) {
-    File file(std::fopen(path.c_str(), "rb"));
-    if (!file) raise_error(error_of_errno(errno));
+    Descriptor file = open_regular_file(path);
     std::string bytes;
     read_more(file.get(), bytes, kProbeBytes);
     std::size_t pos = 0;
-    const std::optional<TextEncoding> encoding = data_file_encoding(bytes, pos);
+    const std::optional<FileEncoding> encoding = data_file_encoding(bytes, pos);
     if (!encoding) return;  // empty, or not a data file
     ++into_.counts.data_files;
     read_more(file.get(), bytes, static_cast<std::size_t>(-1));
-    file.reset();
+    file.close();
     while (pos < bytes.size()) {
-      line_ = next_line(bytes, pos, *encoding);
+      line_ = next_line(bytes, pos);
       encoding_ = *encoding;
       read_line();
     }
@@ -142,7 +163,7 @@ class FolderReader {
 
  private:
   void read_line() {
-    DataLine fields;
+    NotifierRecord fields;
     if (split_data_line(line_, encoding_, fields) != LineKind::kRecord) return;
     ++into_.counts.data_lines;
     const NoticePerson person = person_of(fields, encoding_, into_.alerts);
@@ -157,7 +178,7 @@ class FolderReader {
   const HolidayTable& holidays_;
   HitCollection& into_;
   std::string_view line_;
-  TextEncoding encoding_ = TextEncoding::kCp932;
+  FileEncoding encoding_ = FileEncoding::kCp932;
 };
 
 }  // namespace

@@ -16,8 +16,6 @@
 
 namespace pelmira {
 
-inline constexpr std::string_view kDataFileHeader = "Pelmira年齢計算用リスト";
-
 struct ReadCounts {
   int text_files = 0;  // entries of the file list
   int data_files = 0;  // files with the header

@@ -1,18 +1,18 @@
 #include "notifier/data_line.h"
 
+#include <algorithm>
 #include <array>
-#include <charconv>
-#include <cmath>
 
 #include "core/encoding.h"
 #include "core/runtime_error.h"
 #include "core/text.h"
+#include "people/numeric_text.h"
 
 namespace pelmira {
 namespace {
 
 constexpr std::size_t kMaxSeparators = 5;
-constexpr std::size_t kCodeDigits = 14;
+constexpr std::size_t kNoticeCodeDigits = 14;
 
 bool is_cp932_lead(unsigned char b) {
   return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
@@ -21,9 +21,12 @@ bool is_cp932_lead(unsigned char b) {
 std::size_t utf8_length(std::string_view s, std::size_t pos) {
   const auto b0 = static_cast<unsigned char>(s[pos]);
   std::size_t length = 1;
-  if ((b0 & 0xE0) == 0xC0) length = 2;
-  else if ((b0 & 0xF0) == 0xE0) length = 3;
-  else if ((b0 & 0xF8) == 0xF0) length = 4;
+  if ((b0 & 0xE0) == 0xC0)
+    length = 2;
+  else if ((b0 & 0xF0) == 0xE0)
+    length = 3;
+  else if ((b0 & 0xF8) == 0xF0)
+    length = 4;
   if (length == 1 || pos + length > s.size()) return 1;
   for (std::size_t i = 1; i < length; ++i)
     if ((static_cast<unsigned char>(s[pos + i]) & 0xC0) != 0x80) return 1;
@@ -31,7 +34,7 @@ std::size_t utf8_length(std::string_view s, std::size_t pos) {
 }
 
 // Byte offset just past `count` characters from `pos` (or the end of the text).
-std::size_t skip_chars(std::string_view s, std::size_t pos, i64 count, TextEncoding encoding) {
+std::size_t skip_chars(std::string_view s, std::size_t pos, i64 count, FileEncoding encoding) {
   for (; count > 0 && pos < s.size(); --count) pos += char_length(s, pos, encoding);
   return pos;
 }
@@ -42,58 +45,13 @@ bool is_digit(char c) {
 
 }  // namespace
 
-std::size_t char_length(std::string_view bytes, std::size_t pos, TextEncoding encoding) {
-  if (encoding == TextEncoding::kUtf8) return utf8_length(bytes, pos);
+std::size_t char_length(std::string_view bytes, std::size_t pos, FileEncoding encoding) {
+  if (encoding == FileEncoding::kUtf8) return utf8_length(bytes, pos);
   return is_cp932_lead(static_cast<unsigned char>(bytes[pos])) && pos + 1 < bytes.size() ? 2 : 1;
 }
 
-double leading_number(std::string_view text) {
-  std::string number;
-  std::size_t i = 0;
-  const auto skip_blanks = [&] {
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n')) ++i;
-  };
-  const auto take_digits = [&] {
-    bool any = false;
-    for (skip_blanks(); i < text.size() && is_digit(text[i]); skip_blanks()) {
-      number += text[i++];
-      any = true;
-    }
-    return any;
-  };
-  skip_blanks();
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) number += text[i++];
-  bool digits = take_digits();
-  if (i < text.size() && text[i] == '.') {
-    number += text[i++];
-    digits = take_digits() || digits;
-  }
-  if (!digits) return 0.0;
-  if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
-    std::string exponent = "e";
-    std::size_t j = i + 1;
-    if (j < text.size() && (text[j] == '+' || text[j] == '-')) exponent += text[j++];
-    if (j < text.size() && is_digit(text[j])) {
-      while (j < text.size() && is_digit(text[j])) exponent += text[j++];
-      number += exponent;
-    }
-  }
-  // from_chars reads the same form as strtod but ignores the process locale.
-  const char* begin = number.c_str();
-  if (*begin == '+') ++begin;
-  double value = 0;
-  const auto [end, ec] = std::from_chars(begin, number.c_str() + number.size(), value);
-  (void)end;
-  if (ec == std::errc::result_out_of_range) {
-    const bool tiny = number.find("e-") != std::string::npos;
-    if (tiny) return 0.0;
-    return number.front() == '-' ? -HUGE_VAL : HUGE_VAL;
-  }
-  return value;
-}
-
-LineKind split_data_line(std::string_view line, TextEncoding encoding, DataLine& out) {
-  out = DataLine{};
+LineKind split_data_line(std::string_view line, FileEncoding encoding, NotifierRecord& out) {
+  out = NotifierRecord{};
   if (!line.empty() && line.front() == '\'') return LineKind::kComment;
 
   std::array<std::size_t, kMaxSeparators> separators{};
@@ -106,7 +64,7 @@ LineKind split_data_line(std::string_view line, TextEncoding encoding, DataLine&
     std::size_t k = second;
     while (k < line.size() && line[k] != '^') k += char_length(line, k, encoding);
     if (k >= line.size()) raise_error(err::kInvalidCall);
-    const i16 name_end = round_to_i16(leading_number(line.substr(1, k - 1)) + 1);
+    const i16 name_end = round_to_i16(numeric_value(line.substr(1, k - 1)) + 1);
     if (name_end < 1) raise_error(err::kInvalidCall);
     line.remove_prefix(k + 1);
     const std::size_t sep = skip_chars(line, 0, name_end - 1, encoding);
@@ -141,16 +99,16 @@ LineKind split_data_line(std::string_view line, TextEncoding encoding, DataLine&
   return LineKind::kRecord;
 }
 
-NoticePerson person_of(const DataLine& line, TextEncoding encoding,
+NoticePerson person_of(const NotifierRecord& line, FileEncoding encoding,
                        std::vector<DateReaderAlert>& alerts) {
   if (line.unterminated_date) raise_error(err::kInvalidCall);
   NoticePerson person;
   readDateText(line.date, person.year, person.month, person.day, alerts);
   if (person.year == 0 || person.month == 0 || person.day == 0) raise_error(err::kInvalidCall);
   if (!line.has_rule) return person;
-  person.notice_days = round_to_i16(leading_number(line.days));
+  person.notice_days = round_to_i16(numeric_value(line.days));
   std::size_t pos = 0;
-  for (std::size_t digit = 0; digit < kCodeDigits; ++digit) {
+  for (std::size_t digit = 0; digit < kNoticeCodeDigits; ++digit) {
     const std::string_view code = line.code_chars;
     if (pos >= code.size()) {
       person.code[digit] = 0;
@@ -163,8 +121,8 @@ NoticePerson person_of(const DataLine& line, TextEncoding encoding,
   return person;
 }
 
-std::string to_display_text(std::string_view bytes, TextEncoding encoding) {
-  if (encoding == TextEncoding::kUtf8) return to_utf8(to_u32(bytes));
+std::string to_display_text(std::string_view bytes, FileEncoding encoding) {
+  if (encoding == FileEncoding::kUtf8) return to_utf8(to_u32(bytes));
   if (std::optional<std::string> text = cp932_to_utf8(bytes)) return std::move(*text);
   // Character by character, so one bad character does not take the rest with it.
   std::string text;

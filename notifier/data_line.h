@@ -11,21 +11,16 @@
 #include "core/checked.h"
 #include "notifier/kpelmirahm.h"
 #include "notifier/notification_rule.h"
+#include "people/person_table.h"
 
 namespace pelmira {
 
-enum class TextEncoding { kCp932, kUtf8 };
-
 // Byte length of the character starting at `pos` (1 for a malformed byte).
-std::size_t char_length(std::string_view bytes, std::size_t pos, TextEncoding encoding);
-
-// The number at the start of a text as the data files write numbers: blanks skipped, an
-// optional sign, digits, a fraction and an exponent; 0 when there is none.
-double leading_number(std::string_view text);
+std::size_t char_length(std::string_view bytes, std::size_t pos, FileEncoding encoding);
 
 enum class LineKind { kComment, kNoSeparator, kRecord };
 
-struct DataLine {
+struct NotifierRecord {
   bool unterminated_date = false;  // a single separator: reading the date is an error
   std::string_view name;
   std::string_view date;
@@ -37,15 +32,15 @@ struct DataLine {
 // Splits a line at its "^" separators (a leading "^n^" gives the name's length n, so a name
 // may hold "^"). More than five separators or a bad length prefix raise a run-time error; a
 // record with a single separator is marked, as reading its date fails (person_of).
-LineKind split_data_line(std::string_view line, TextEncoding encoding, DataLine& out);
+LineKind split_data_line(std::string_view line, FileEncoding encoding, NotifierRecord& out);
 
 // The person of a record: its date through readDateText (year, month and day must all be
 // non-zero, else error 5), its notice days and the 14 code digits, or the defaults without
 // a rule.
-NoticePerson person_of(const DataLine& line, TextEncoding encoding,
+NoticePerson person_of(const NotifierRecord& line, FileEncoding encoding,
                        std::vector<DateReaderAlert>& alerts);
 
 // Text of the line's encoding as UTF-8; what is not valid becomes U+FFFD.
-std::string to_display_text(std::string_view bytes, TextEncoding encoding);
+std::string to_display_text(std::string_view bytes, FileEncoding encoding);
 
 }  // namespace pelmira

@@ -1,5 +1,6 @@
 #include "notifier/holiday_table.h"
 
+#include "holidays/holiday_rules.h"
 #include "notifier/kpelmirahm.h"
 
 namespace pelmira {

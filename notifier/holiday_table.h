@@ -9,9 +9,10 @@
 #include <vector>
 
 #include "core/checked.h"
-#include "holidays/holiday_rules.h"
 
 namespace pelmira {
+
+struct HolidayEntry;  // holidays/holiday_rules.h
 
 struct HolidaySlot {
   i16 month = 0;

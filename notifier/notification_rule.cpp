@@ -21,8 +21,8 @@ bool digit_is_one(const NoticePerson& p, int position) {
 // as a distance from today.
 i32 moved_distance(const NoticePerson& p, const NotifierToday& today, const HolidayTable& holidays,
                    i16 year, i16 month, i16 day) {
-  frikae01(holidays, year, month, day, digit_is_one(p, 9), digit_is_one(p, 10),
-           digit_is_one(p, 11), digit_is_one(p, 12), digit_is_one(p, 13));
+  frikae01(holidays, year, month, day, digit_is_one(p, 9), digit_is_one(p, 10), digit_is_one(p, 11),
+           digit_is_one(p, 12), digit_is_one(p, 13));
   return sub32(dayNumber(year, month, day), today.day_number);
 }
 
@@ -110,8 +110,7 @@ std::optional<DueDate> evaluate_rule(const NoticePerson& person, const NotifierT
       with_age = digit_is_one(person, 1);
       break;
     case 3: {
-      const i32 d =
-          moved_distance(person, today, holidays, person.year, person.month, person.day);
+      const i32 d = moved_distance(person, today, holidays, person.year, person.month, person.day);
       if (d >= 0) distance = d;
       break;
     }
@@ -135,7 +134,8 @@ std::string hit_line(std::string_view name, const NoticePerson& person, const Du
   std::string padded_name(name);
   if (due.with_age) {
     const int width = cp932_display_width(name);
-    if (width < kNameColumns) padded_name.append(static_cast<std::size_t>(kNameColumns - width), ' ');
+    if (width < kNameColumns)
+      padded_name.append(static_cast<std::size_t>(kNameColumns - width), ' ');
   }
   if (due.distance == 0) {
     if (!due.with_age) return std::string(name);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/state.h"
 #include "notifier/hit_list.h"
 #include "notifier/kpelmirahm.h"
 #include "settings/setting_values.h"
@@ -23,6 +24,11 @@ std::string signed_text(int number) {
 }
 
 }  // namespace
+
+CalendarDate system_today() {
+  const LocalDateTime now = system_now();
+  return {now.year, now.month, now.day};
+}
 
 std::string notifier_caption(const CalendarDate& date) {
   return std::to_string(date.year) + "年" + std::to_string(date.month) + "月" +
@@ -64,14 +70,14 @@ void NotifierSession::load() {
     lines_ = list_lines(std::move(collection_.hits));
     collection_.hits.clear();
   }
-  layout_ = notifier_layout(lines_.size(), read_single_or_default(store_, setting::kNotifierTop),
-                            read_single_or_default(store_, setting::kNotifierLeft),
-                            read_single_or_default(store_, setting::kNotifierWidth),
-                            window_number_);
-  visible_ = read_double_or_default(store_, setting::kNoDataShow) == 0 || has_hits ||
-             start_.test_mode;
-  plays_sound_ = window_number_ == 0 && visible_ &&
-                 read_double_or_default(store_, setting::kPlaySound) == 1;
+  layout_ =
+      notifier_layout(lines_.size(), read_single_or_default(store_, setting::kNotifierTop),
+                      read_single_or_default(store_, setting::kNotifierLeft),
+                      read_single_or_default(store_, setting::kNotifierWidth), window_number_);
+  visible_ =
+      read_double_or_default(store_, setting::kNoDataShow) == 0 || has_hits || start_.test_mode;
+  plays_sound_ =
+      window_number_ == 0 && visible_ && read_double_or_default(store_, setting::kPlaySound) == 1;
 }
 
 TickAction NotifierSession::tick() {
@@ -93,7 +99,7 @@ TickAction NotifierSession::tick() {
 
 std::string NotifierSession::count_box_text() const {
   const ReadCounts& c = collection_.counts;
-  return "パス    " + program_folder_ + "\r" +                         //
+  return "パス    " + program_folder_ + "\r" +                           //
          "テキストファイル数  " + std::to_string(c.text_files) + "\r" +  //
          "Pelmiraファイル数  " + std::to_string(c.data_files) + "\r" +   //
          "Pelmiraデータ数  " + std::to_string(c.data_lines) + "\r" +     //

@@ -19,6 +19,9 @@ struct CalendarDate {
   i16 year = 0, month = 0, day = 0;
 };
 
+// The system's local date.
+CalendarDate system_today();
+
 // "<year>年<month>月<day>日（<weekday>）  Lunoka".
 std::string notifier_caption(const CalendarDate& date);
 

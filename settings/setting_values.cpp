@@ -20,8 +20,8 @@ std::string_view trim_blanks(std::string_view text) {
 // from_chars takes hexadecimal floats, "inf" and "nan" too; a setting's number is decimal.
 bool looks_decimal(std::string_view text) {
   for (char c : text) {
-    const bool allowed = (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == '+' ||
-                         c == '-';
+    const bool allowed =
+        (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-';
     if (!allowed) return false;
   }
   return true;

@@ -35,7 +35,8 @@ void deleteAllSettings(SettingsStore& store, std::string_view application);
 // A store held in memory: the logic tests' store, and a snapshot for inspection.
 class MemorySettingsStore : public SettingsStore {
  public:
-  using Sections = std::map<std::string, std::map<std::string, std::string, std::less<>>, std::less<>>;
+  using Sections =
+      std::map<std::string, std::map<std::string, std::string, std::less<>>, std::less<>>;
 
   std::optional<std::string> value(std::string_view application, std::string_view section,
                                    std::string_view key) const override;

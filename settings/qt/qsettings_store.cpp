@@ -37,9 +37,9 @@ QSettings& QSettingsStore::settings_for(std::string_view application) const {
   if (found == open_.end()) {
     std::unique_ptr<QSettings> settings;
     if (folder_.isEmpty())
-      settings = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                             QString::fromLatin1(kOrganisation),
-                                             qstring(application));
+      settings =
+          std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                      QString::fromLatin1(kOrganisation), qstring(application));
     else
       settings = std::make_unique<QSettings>(
           folder_ + QLatin1Char('/') + qstring(application) + QStringLiteral(".ini"),
