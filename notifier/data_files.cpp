@@ -151,15 +151,22 @@ class FolderReader {
     ++into_.counts.data_files;
     read_more(file.get(), bytes, static_cast<std::size_t>(-1));
     file.close();
+    encoding_ = *encoding;
     while (pos < bytes.size()) {
       line_ = next_line(bytes, pos);
-      encoding_ = *encoding;
-      read_line();
+      try {
+        read_line();
+      } catch (...) {
+        // The line's bytes go with this file's buffer: keep its text for the error box.
+        failed_line_ = to_display_text(line_, encoding_);
+        throw;
+      }
     }
     line_ = {};
   }
 
-  std::string current_line() const { return to_display_text(line_, encoding_); }
+  // The line a read stopped at (empty when it stopped outside a line).
+  const std::string& failed_line() const { return failed_line_; }
 
  private:
   void read_line() {
@@ -179,6 +186,7 @@ class FolderReader {
   HitCollection& into_;
   std::string_view line_;
   FileEncoding encoding_ = FileEncoding::kCp932;
+  std::string failed_line_;
 };
 
 }  // namespace
@@ -214,7 +222,7 @@ void read_data_files(const std::string& folder, const NotifierToday& today,
       reader.read_file(prefix + name);
     }
   } catch (const RuntimeError& e) {
-    into.failure = ReadFailure{read_error_text(e, file_name, reader.current_line()), false};
+    into.failure = ReadFailure{read_error_text(e, file_name, reader.failed_line()), false};
   } catch (const DateReaderAbort&) {
     into.failure = ReadFailure{into.alerts.empty() ? std::string() : into.alerts.back().text, true};
   } catch (const std::bad_alloc&) {
