@@ -67,8 +67,8 @@ class Descriptor {
 };
 
 // Opens a regular file for reading; non-blocking, so that a named pipe cannot hold the
-// program.
-Descriptor open_regular_file(const std::string& path) {
+// program. `size` receives the file's size as the system reports it.
+Descriptor open_regular_file(const std::string& path, std::size_t& size) {
   Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (fd.get() < 0) throw file_error(errno, FileAction::kRead);
   struct stat info {};
@@ -76,23 +76,29 @@ Descriptor open_regular_file(const std::string& path) {
   if (S_ISDIR(info.st_mode)) throw file_error(EISDIR, FileAction::kRead);
   if (!S_ISREG(info.st_mode))
     throw RuntimeError(err::kPathFileAccess, "通常のファイルではありません。");
+  size = static_cast<std::size_t>(info.st_size);
   return fd;
 }
 
-// Appends up to `limit` bytes in all; a file longer than a data file can be is refused.
+// Reads on until `limit` bytes are in `bytes` or the file ends, straight into the text's
+// own storage; a file longer than a data file can be is refused.
 void read_more(int fd, std::string& bytes, std::size_t limit) {
-  char buffer[65536];
+  constexpr std::size_t kChunk = 65536;
   while (bytes.size() < limit) {
-    const std::size_t want = std::min(sizeof buffer, limit - bytes.size());
-    const ssize_t got = ::read(fd, buffer, want);
+    const std::size_t old = bytes.size();
+    std::size_t room = bytes.capacity() - old;  // what the buffer holds already, else more
+    if (room == 0) room = kChunk;
+    room = std::min(room, limit - old);
+    bytes.resize(old + room);
+    const ssize_t got = ::read(fd, bytes.data() + old, room);
+    bytes.resize(old + (got > 0 ? static_cast<std::size_t>(got) : 0));
     if (got < 0) {
       if (errno == EINTR) continue;
       throw file_error(errno, FileAction::kRead);
     }
     if (got == 0) return;
-    if (bytes.size() + static_cast<std::size_t>(got) > kMaxDataFileBytes)
+    if (bytes.size() > kMaxDataFileBytes)
       throw RuntimeError(err::kBadFileFormat, "ファイルが大き過ぎます。");
-    bytes.append(buffer, static_cast<std::size_t>(got));
   }
 }
 
@@ -142,13 +148,17 @@ class FolderReader {
       : today_(today), holidays_(holidays), into_(into) {}
 
   void read_file(const std::string& path) {
-    Descriptor file = open_regular_file(path);
-    std::string bytes;
+    std::size_t size = 0;
+    Descriptor file = open_regular_file(path, size);
+    // One buffer for every file: its pages are reused instead of faulted in anew.
+    std::string& bytes = buffer_;
+    bytes.clear();
     read_more(file.get(), bytes, kProbeBytes);
     std::size_t pos = 0;
     const std::optional<FileEncoding> encoding = data_file_encoding(bytes, pos);
     if (!encoding) return;  // empty, or not a data file
     ++into_.counts.data_files;
+    bytes.reserve(std::min(size, kMaxDataFileBytes) + 1);
     read_more(file.get(), bytes, static_cast<std::size_t>(-1));
     file.close();
     encoding_ = *encoding;
@@ -187,6 +197,7 @@ class FolderReader {
   std::string_view line_;
   FileEncoding encoding_ = FileEncoding::kCp932;
   std::string failed_line_;
+  std::string buffer_;
 };
 
 }  // namespace

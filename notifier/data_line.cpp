@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "core/encoding.h"
 #include "core/runtime_error.h"
@@ -43,6 +44,22 @@ bool is_digit(char c) {
   return c >= '0' && c <= '9';
 }
 
+// What a byte is to the separator scan: 0 anything, 1 "^", 2 the first byte of a CP932
+// double-byte character (whose second byte may be a "^").
+constexpr std::array<std::uint8_t, 256> kCp932ByteClass = [] {
+  std::array<std::uint8_t, 256> classes{};
+  for (int b = 0x81; b <= 0x9F; ++b) classes[static_cast<std::size_t>(b)] = 2;
+  for (int b = 0xE0; b <= 0xFC; ++b) classes[static_cast<std::size_t>(b)] = 2;
+  classes['^'] = 1;
+  return classes;
+}();
+
+bool all_ascii(std::string_view s) {
+  unsigned char any = 0;
+  for (const char c : s) any |= static_cast<unsigned char>(c);
+  return any < 0x80;
+}
+
 }  // namespace
 
 std::size_t char_length(std::string_view bytes, std::size_t pos, FileEncoding encoding) {
@@ -54,7 +71,10 @@ LineKind split_data_line(std::string_view line, FileEncoding encoding, NotifierR
   out = NotifierRecord{};
   if (!line.empty() && line.front() == '\'') return LineKind::kComment;
 
+  // ends[k]: where the text after separator k begins. Separators found by the scan are one
+  // "^" byte; the one a length prefix points at may be any character.
   std::array<std::size_t, kMaxSeparators> separators{};
+  std::array<std::size_t, kMaxSeparators> ends{};
   std::size_t count = 0;
   std::size_t pos = 0;
   if (!line.empty() && line.front() == '^') {
@@ -68,33 +88,39 @@ LineKind split_data_line(std::string_view line, FileEncoding encoding, NotifierR
     if (name_end < 1) raise_error(err::kInvalidCall);
     line.remove_prefix(k + 1);
     const std::size_t sep = skip_chars(line, 0, name_end - 1, encoding);
-    separators[count++] = sep;
     pos = sep < line.size() ? sep + char_length(line, sep, encoding) : line.size();
+    separators[count] = sep;
+    ends[count++] = pos;
   }
-  for (; pos < line.size(); pos += char_length(line, pos, encoding)) {
-    if (line[pos] != '^') continue;
-    if (count == kMaxSeparators) raise_error(err::kSubscript);
-    separators[count++] = pos;
+  // A "^" byte inside a UTF-8 character cannot occur; in CP932 it may be the second byte of
+  // a double-byte character, which the scan steps over whole.
+  const bool cp932 = encoding == FileEncoding::kCp932;
+  const std::size_t size = line.size();
+  for (std::size_t i = pos; i < size; ++i) {
+    const std::uint8_t kind = kCp932ByteClass[static_cast<unsigned char>(line[i])];
+    if (kind == 1) {
+      if (count == kMaxSeparators) raise_error(err::kSubscript);
+      separators[count] = i;
+      ends[count++] = i + 1;
+    } else if (kind == 2 && cp932) {
+      ++i;  // the second byte (past the end for a lead byte at the end: the loop stops)
+    }
   }
   if (count == 0) return LineKind::kNoSeparator;
   if (count == 1) {
     out.unterminated_date = true;
     return LineKind::kRecord;
   }
-
-  const auto after = [&](std::size_t sep) {
-    return sep < line.size() ? sep + char_length(line, sep, encoding) : line.size();
+  const auto between = [&](std::size_t k) {
+    return ends[k] < separators[k + 1] ? line.substr(ends[k], separators[k + 1] - ends[k])
+                                       : std::string_view();
   };
-  const auto between = [&](std::size_t from_sep, std::size_t to_sep) {
-    const std::size_t begin = after(from_sep);
-    return begin < to_sep ? line.substr(begin, to_sep - begin) : std::string_view();
-  };
-  out.name = line.substr(0, std::min(separators[0], line.size()));
-  out.date = between(separators[0], separators[1]);
+  out.name = line.substr(0, std::min(separators[0], size));
+  out.date = between(0);
   if (count >= 3) {
     out.has_rule = true;
-    out.days = between(separators[1], separators[2]);
-    out.code_chars = line.substr(after(separators[2]));
+    out.days = between(1);
+    out.code_chars = line.substr(std::min(ends[2], size));
   }
   return LineKind::kRecord;
 }
@@ -107,9 +133,15 @@ NoticePerson person_of(const NotifierRecord& line, FileEncoding encoding,
   if (person.year == 0 || person.month == 0 || person.day == 0) raise_error(err::kInvalidCall);
   if (!line.has_rule) return person;
   person.notice_days = round_to_i16(numeric_value(line.days));
+  const std::string_view code = line.code_chars;
+  const std::string_view first_digits = code.substr(0, kNoticeCodeDigits);
+  if (all_ascii(first_digits)) {  // one byte a character
+    for (std::size_t digit = 0; digit < kNoticeCodeDigits; ++digit)
+      person.code[digit] = digit < code.size() && is_digit(code[digit]) ? code[digit] - '0' : 0;
+    return person;
+  }
   std::size_t pos = 0;
   for (std::size_t digit = 0; digit < kNoticeCodeDigits; ++digit) {
-    const std::string_view code = line.code_chars;
     if (pos >= code.size()) {
       person.code[digit] = 0;
       continue;

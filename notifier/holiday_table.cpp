@@ -1,5 +1,6 @@
 #include "notifier/holiday_table.h"
 
+#include "core/runtime_error.h"
 #include "holidays/holiday_rules.h"
 #include "notifier/kpelmirahm.h"
 
@@ -58,6 +59,11 @@ std::optional<std::string> saijituhyouji(const HolidayTable& table, i16 month, i
 
 void frikae01(const HolidayTable& table, i16& year, i16& month, i16& day, bool saturday,
               bool sunday, bool holiday, bool before, bool after) {
+  if (!before && !after) {  // nothing moves; the month is checked as the weekday would
+    if (month < 1 || month > 12) raise_error(err::kSubscript);
+    normalizeDate(year, month, day);
+    return;
+  }
   i16 weekday = weekdayNumber(year, month, day);
   if (after) {
     if (holiday) holiday_check(table, month, day, weekday, +1);

@@ -1,5 +1,6 @@
 #include "notifier/kpelmirahm.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/runtime_error.h"
@@ -8,6 +9,9 @@ namespace pelmira {
 namespace {
 
 constexpr std::array<i16, 12> kMonthDays{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+// Days of a common year before the first of each month.
+constexpr std::array<i16, 12> kDaysBeforeMonth{0,   31,  59,  90,  120, 151,
+                                               181, 212, 243, 273, 304, 334};
 constexpr std::array<const char*, 7> kWeekdayChars{"日", "月", "火", "水", "木", "金", "土"};
 
 constexpr std::size_t kMaxDateGroups = 17;
@@ -26,17 +30,6 @@ i64 days_before_year(i64 year) {
   return 365 * y + y / 4 - y / 100 + y / 400;
 }
 
-// A group of ASCII digits as a 16-bit number: leading zeros are fine, more than the width
-// overflows.
-i16 group_value(std::string_view digits) {
-  i64 value = 0;
-  for (char c : digits) {
-    value = value * 10 + (c - '0');
-    if (value > 32767) raise_overflow();
-  }
-  return static_cast<i16>(value);
-}
-
 std::string alert_text(std::int32_t number, std::string_view message) {
   return "ｴﾗｰ " + std::to_string(number) + "\r" + std::string(message);
 }
@@ -51,9 +44,9 @@ i16 monthLength(i16 year, i16 month) {
 
 i32 dayNumber(i16 year, i16 month, i16 day) {
   check_month(month);
-  i64 n = days_before_year(year);
-  for (i16 m = 1; m < month; ++m) n += monthLength(year, m);
-  return to_i32(n + day);
+  const i64 leap_day = month > 2 && is_leap(year) ? 1 : 0;
+  return to_i32(days_before_year(year) + kDaysBeforeMonth[static_cast<std::size_t>(month - 1)] +
+                leap_day + day);
 }
 
 i16 weekdayNumber(i16 year, i16 month, i16 day) {
@@ -80,6 +73,7 @@ void dateOfDayNumber(i32 day_number, i16& year, i16& month, i16& day) {
 }
 
 void normalizeDate(i16& year, i16& month, i16& day) {
+  if (month >= 1 && month <= 12 && day >= 1 && day <= 28) return;  // every month has these
   while (month <= 0) {
     month = add16(month, 12);
     year = sub16(year, 1);
@@ -107,26 +101,30 @@ void normalizeDate(i16& year, i16& month, i16& day) {
 std::string readDateText(std::string_view text, i16& year, i16& month, i16& day,
                          std::vector<DateReaderAlert>& alerts) {
   try {
-    std::array<std::string_view, kMaxDateGroups> groups{};
-    std::size_t count = 0;
-    std::size_t start = std::string_view::npos;
-    const auto close_group = [&](std::size_t end) {
-      if (start == std::string_view::npos) return;
-      if (count == kMaxDateGroups) raise_error(err::kSubscript);
-      groups[count++] = text.substr(start, end - start);
-      start = std::string_view::npos;
-    };
-    for (std::size_t i = 0; i < text.size(); ++i) {
-      if (text[i] >= '0' && text[i] <= '9') {
-        if (start == std::string_view::npos) start = i;
-      } else {
-        close_group(i);
+    // One pass: count the groups and keep the first three (a value past the width is
+    // remembered as such and overflows when it is assigned, in field order).
+    constexpr i64 kTooLarge = 32768;
+    std::array<i64, 3> values{};
+    std::size_t groups = 0;
+    const std::size_t size = text.size();
+    for (std::size_t i = 0; i < size;) {
+      if (text[i] < '0' || text[i] > '9') {
+        ++i;
+        continue;
       }
+      if (++groups > kMaxDateGroups) raise_error(err::kSubscript);
+      i64 v = 0;
+      for (; i < size && text[i] >= '0' && text[i] <= '9'; ++i)
+        if (v < kTooLarge) v = v * 10 + (text[i] - '0');
+      if (groups <= values.size()) values[groups - 1] = v;
     }
-    close_group(text.size());
-    if (count > 0) year = group_value(groups[0]);
-    if (count > 1) month = group_value(groups[1]);
-    if (count > 2) day = group_value(groups[2]);
+    const auto field = [](i64 v) -> i16 {
+      if (v >= kTooLarge) raise_overflow();
+      return static_cast<i16>(v);
+    };
+    if (groups > 0) year = field(values[0]);
+    if (groups > 1) month = field(values[1]);
+    if (groups > 2) day = field(values[2]);
   } catch (const RuntimeError& e) {
     if (e.number() == err::kOverflow) {
       alerts.push_back({alert_text(e.number(), "オーバーフローしました。"), false});

@@ -26,11 +26,17 @@ i32 moved_distance(const NoticePerson& p, const NotifierToday& today, const Holi
   return sub32(dayNumber(year, month, day), today.day_number);
 }
 
+// Only a move to the day after can carry a date of an earlier month or year into today;
+// without one such candidates are skipped, as they could never be due.
+bool moves_later(const NoticePerson& p) {
+  return digit_is_one(p, 13);
+}
+
 // Kind 1: a day of every month (or its last day), from the month before today's on.
 std::optional<i32> every_month(const NoticePerson& p, const NotifierToday& today,
                                const HolidayTable& holidays) {
   i16 year = today.year;
-  i16 month = sub16(today.month, 1);
+  i16 month = moves_later(p) ? sub16(today.month, 1) : today.month;
   if (month < 1) {
     month = 12;
     year = sub16(year, 1);
@@ -53,7 +59,7 @@ std::optional<i32> every_month(const NoticePerson& p, const NotifierToday& today
 // Kind 2: the person's month and day every year, from the year before today's on.
 std::optional<i32> every_year(const NoticePerson& p, const NotifierToday& today,
                               const HolidayTable& holidays) {
-  i16 year = sub16(today.year, 1);
+  i16 year = moves_later(p) ? sub16(today.year, 1) : today.year;
   for (int step = 0; step < kYearCandidates; ++step, year = add16(year, 1)) {
     if (p.day > monthLength(year, p.month)) continue;  // 29 February outside leap years
     const i32 distance = moved_distance(p, today, holidays, year, p.month, p.day);

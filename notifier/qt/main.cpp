@@ -1,11 +1,15 @@
-// lunoka: the birthday notifier. Without arguments it lists the persons of the data files
-// in the current folder who are due today or within their notice days, in a small window
-// that closes itself after a count-down. `lunoka --list [--date Y-M-D] [DIR]` prints the
-// same list to standard output without opening a window.
+// lunoka: the birthday notifier. `lunoka --list [--date Y-M-D] [DIR]` prints the list of
+// persons due today or within their notice days, as the window would show it. Without
+// --list it runs the window program, lunoka-window from its own folder, in its place.
+//
+// This program links no Qt: a process that loads the Qt libraries spends longer starting
+// than the whole list takes to build, and the list mode is for terminals and scheduled jobs.
+// It reads the settings from the file the window program's QSettings writes.
 
-#include <QApplication>
-#include <QDir>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -13,32 +17,31 @@
 
 #include "notifier/list_mode.h"
 #include "notifier/notifier_session.h"
-#include "notifier/qt/notifier_services.h"
-#include "notifier/qt/tanjyoubi.h"
-#include "settings/qt/qsettings_store.h"
+#include "settings/ini_settings_file.h"
+#include "settings/setting_keys.h"
+
+namespace {
+
+// The folder of this program's file.
+std::string own_folder() {
+  std::string path(4096, '\0');
+  const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
+  if (length <= 0) return ".";
+  path.resize(static_cast<std::size_t>(length));
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-  // The list mode is decided before any Qt application object exists: it needs no window
-  // system, no sound and no event loop, and must start fast.
   if (argc >= 2 && std::string_view(argv[1]) == "--list") {
     const std::vector<std::string> args(argv + 2, argv + argc);
-    const pelmira::QSettingsStore store;
-    return pelmira::run_list_mode(args, store, pelmira::system_today(), std::cout, std::cerr);
+    const pelmira::IniSettingsFile settings(pelmira::kSettingsApplication);
+    return pelmira::run_list_mode(args, settings, pelmira::system_today(), std::cout, std::cerr);
   }
-
-  QApplication app(argc, argv);
-  app.setQuitOnLastWindowClosed(false);
-  pelmira::QSettingsStore store;
-  pelmira::NotifierSession session(store, ".", QCoreApplication::applicationDirPath().toStdString(),
-                                   pelmira::system_today());
-  pelmira::MessageBoxDialogs dialogs;
-  const QString sound_file = QStringLiteral("Lunoka.wav");
-  pelmira::QtSoundPlayer sound({QDir::current().filePath(sound_file),
-                                QDir(QCoreApplication::applicationDirPath()).filePath(sound_file)});
-  pelmira::Tanjyoubi window(session, dialogs, sound);
-  QObject::connect(&window, &pelmira::Tanjyoubi::unloaded, &app, &QCoreApplication::quit,
-                   Qt::QueuedConnection);
-  window.load();
-  if (window.is_unloaded()) return 0;
-  return app.exec();
+  const std::string window_program = own_folder() + "/lunoka-window";
+  ::execv(window_program.c_str(), argv);
+  std::cerr << "lunoka: cannot start " << window_program << ": " << std::strerror(errno) << "\n";
+  return 1;
 }

@@ -84,5 +84,26 @@ TEST(ListCommand, AReadErrorAndAUsageError) {
   EXPECT_TRUE(usage.err.contains(QStringLiteral("usage: lunoka --list")));
 }
 
+TEST(LunokaProgram, WithoutListItRunsTheWindowProgram) {
+  // Nothing to show and no auto-close: the window program ends at its first tick, and its
+  // unload writes the settings.
+  testing::TempFolder config;
+  testing::TempFolder data;
+  QSettingsStore store(QString::fromStdString(config.path() + "/pelmira"));
+  write_text(store, setting::kAutoClose, "0");
+  write_text(store, setting::kNoDataShow, "1");
+  QProcess process;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(config.path()));
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  process.setProcessEnvironment(env);
+  process.setWorkingDirectory(QString::fromStdString(data.path()));
+  process.start(QStringLiteral(PELMIRA_LUNOKA_PATH), {});
+  ASSERT_TRUE(process.waitForFinished(30000));
+  EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+  EXPECT_EQ(read_text(store, setting::kDeleteMark), "1");
+  EXPECT_EQ(read_text(store, setting::kNotifierWindowCount), "0");
+}
+
 }  // namespace
 }  // namespace pelmira

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "settings/ini_settings_file.h"
 #include "settings/setting_values.h"
 #include "support/temp_folder.h"
 
@@ -100,6 +101,27 @@ TEST_F(QSettingsStoreTest, TextsComeBackAsWritten) {
     // A fresh store reads the file again.
     QSettingsStore other;
     EXPECT_EQ(readSetting(other, "pelmira", r.section, r.key, "<default>"), r.text);
+  }
+}
+
+TEST_F(QSettingsStoreTest, TheQtFreeReaderReadsWhatQSettingsWrote) {
+  const char* texts[] = {
+      "840",       "1996 10 1",   "/home/利用者/家族.txt",
+      "a, b,c",    "@Variant(x)", "",
+      "  12 ",     "x=1;y",       "C:\\P\\\"L.exe\"",
+      "tab\there", "line\nbreak", "　1425　",
+      "\x01\x7f",  "ü é",         "%U0041",
+      "[s]",       "\\x41",       "#1",
+  };
+  for (std::size_t i = 0; i < std::size(texts); ++i)
+    writeSetting(store_, "pelmira", "s" + std::to_string(i % 3), "k" + std::to_string(i), texts[i]);
+  EXPECT_EQ(user_settings_file("pelmira"), store_.file_of("pelmira").toStdString());
+  const IniSettingsFile file("pelmira");
+  for (std::size_t i = 0; i < std::size(texts); ++i) {
+    SCOPED_TRACE(texts[i]);
+    EXPECT_EQ(readSetting(file, "pelmira", "s" + std::to_string(i % 3), "k" + std::to_string(i),
+                          "<missing>"),
+              texts[i]);
   }
 }
 
