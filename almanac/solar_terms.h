@@ -21,8 +21,9 @@ i16 setun(i32 year, i16& time);
 i16 setut(i32 year, i16 month, i16& time);
 
 // The longitude of the 節 that opens calendar month m (285 for January, 315 for February...).
+// month + 8 is 16-bit: a month above 32759 is an overflow for the caller's trap.
 constexpr i16 first_term_longitude(i16 month) {
-  return static_cast<i16>(((month + 8) % 12) * 30 + 15);
+  return static_cast<i16>(add16(month, 8) % 12 * 30 + 15);
 }
 
 }  // namespace pelmira

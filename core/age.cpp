@@ -39,7 +39,8 @@ constexpr std::array<Memorial, 4> kMemorialDays{{
 
 struct Date {
   i16 y, m, d;
-  i32 month_day() const { return i32{m} * 100 + d; }
+  // Nrei compares dates within a year through this 16-bit value.
+  i16 month_day() const { return add16(mul16(m, 100), d); }
 };
 
 std::string counted_age_text(i16 ry, i16 rm, i16 rd, i16 by, i16 bm, i16 bd, i64 value) {
@@ -62,7 +63,8 @@ i16 nrei(i16 mode, i16 ry, i16 rm, i16 rd, i16 by, i16 bm, i16 bd, i16& months, 
 
     i16 years = sub16(later.y, earlier.y);
     if (later.month_day() < earlier.month_day()) years = sub16(years, 1);
-    i16 m = static_cast<i16>((later.m + 12 - earlier.m - (later.d < earlier.d ? 1 : 0)) % 12);
+    i16 m = static_cast<i16>(
+        sub16(sub16(add16(later.m, 12), earlier.m), later.d < earlier.d ? 1 : 0) % 12);
     // The borrowing month is the one before L's; month 0 (January's) reads as 31 days.
     const i16 n = nyou2(later.y, sub16(later.m, 1), later.d, mode);
     i16 d;

@@ -135,8 +135,10 @@ ReportAnswer StderrReporter::show_report(const ErrorReport& report) {
   std::cerr << report.title << "\n";
   for (const std::string& line : report.lines) {
     if (line.empty()) continue;
-    std::string text = line;
-    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.replace(at, 2, "\n");
+    // CR LF line breaks become plain ones on the terminal.
+    std::string text;
+    for (const char c : line)
+      if (c != '\r') text += c;
     std::cerr << text << "\n";
   }
   return ReportAnswer::kOk;

@@ -1,5 +1,7 @@
 #include "core/formatting.h"
 
+#include <algorithm>
+
 #include "core/text.h"
 #include "core/trap.h"
 
@@ -7,7 +9,9 @@ namespace pelmira {
 
 std::string keta(std::string_view text) {
   return trap("keta", [&]() -> std::string {
-    return char_count(text) == 1 ? " " + std::string(text) : std::string(text);
+    std::string padded = char_count(text) == 1 ? " " : "";
+    padded.append(text);
+    return padded;
   });
 }
 
@@ -16,7 +20,7 @@ std::string binx(i16 number) {
     std::string digits;
     i32 n = number;
     do {
-      digits += std::to_string(n % 2);
+      digits += n % 2 != 0 ? '1' : '0';  // the lowest bit, for negative numbers too
       n /= 2;
     } while (n != 0);
     return digits;
@@ -47,8 +51,8 @@ std::string two_line_split(std::string_view text) {
     (spaces >= 2 ? second : first) += c;
     if (c == ' ') ++spaces;
   }
-  const int run = spaces > 4 ? 16 - 5 * (spaces - 4) : 16;
-  if (run < 0) raise_error(err::kInvalidCall);
+  // Eight or more spaces would ask for a negative run: such a text gets no indentation.
+  const int run = std::max(0, spaces > 4 ? 16 - 5 * (spaces - 4) : 16);
   return first + "\r\n" + std::string(static_cast<std::size_t>(run), ' ') + second;
 }
 

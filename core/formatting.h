@@ -19,11 +19,11 @@ std::string binx(i16 number);
 std::string mojisyu(std::string_view text, i16 kind);
 
 // Breaks a long reading into two lines after its second space: first part, CR LF, a run of
-// 16 spaces (5 fewer for every space beyond the fourth) and the rest. No trap of its own:
-// a run that would be negative raises error 5 for the caller's trap.
+// 16 spaces (5 fewer for every space beyond the fourth, none from the eighth space on) and
+// the rest. No trap of its own.
 std::string two_line_split(std::string_view text);
 
-// Sets `folder` to the part of `path` before its last "/"; a path without one leaves it.
+// Sets `folder` to what precedes the last "/" of `path`; a path without one leaves it.
 void folder_of_path(std::string_view path, std::string& folder);
 
 }  // namespace pelmira
