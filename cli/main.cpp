@@ -1,8 +1,37 @@
-// pelmira-cli: the calculations from a terminal.
+// pelmira-cli: the calculations of Pelmira from a terminal. Builds the command line from the
+// subcommands' registration functions and hands it to dispatch.
 
-#include <iostream>
+#include <CLI/CLI.hpp>
 
-int main() {
-  std::cerr << "pelmira-cli: no subcommands yet\n";
-  return 2;
+#include "cli/age_command.h"
+#include "cli/calendar_commands.h"
+#include "cli/check_command.h"
+#include "cli/command.h"
+#include "cli/dispatch.h"
+#include "cli/parse_command.h"
+#include "cli/terms_command.h"
+#include "core/error_report.h"
+
+namespace {
+
+using namespace pelmira::cli;
+
+// A new subcommand is one file with its registration function, listed here.
+constexpr CommandRegistration kSubcommands[] = {
+    register_calendar_commands,
+    register_parse_command,
+    register_age_command,
+    register_terms_command,
+    register_check_command,
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{"Pelmira's age and date calculations from the command line", "pelmira-cli"};
+  app.require_subcommand(1);
+  app.set_version_flag("--version", pelmira::ReportEnvironment::default_version());
+  CommandAction chosen;
+  for (const CommandRegistration add : kSubcommands) add(app, chosen);
+  return dispatch(app, chosen, argc, argv);
 }

@@ -147,8 +147,8 @@ int cp932_display_width(std::string_view utf8) {
   for (const char32_t c : to_u32(utf8)) {
     // The one-byte characters of CP932: ASCII, the half-width katakana, and the yen sign and
     // overline that share 0x5C and 0x7E.
-    const bool one_byte = c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F) || c == U'\u00A5' ||
-                          c == U'\u203E';
+    const bool one_byte =
+        c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F) || c == U'\u00A5' || c == U'\u203E';
     width += one_byte ? 1 : 2;
   }
   return width;

@@ -160,9 +160,8 @@ DataFileText decode_data_file(std::string_view bytes) {
     file.encoding = FileEncoding::kUtf8;
   } else {
     // The header is short; a long first line is no header and need not be converted.
-    const auto decoded = header.size() <= 2 * kDataFileHeader.size()
-                             ? cp932_to_utf8(header)
-                             : std::optional<std::string>();
+    const auto decoded = header.size() <= 2 * kDataFileHeader.size() ? cp932_to_utf8(header)
+                                                                     : std::optional<std::string>();
     if (!decoded || *decoded != kDataFileHeader) raise_error(err::kBadFileFormat);
     file.encoding = FileEncoding::kCp932;
   }

@@ -19,7 +19,7 @@ inline constexpr std::string_view kDataFileHeader = "Pelmira年齢計算用リ�
 inline constexpr std::size_t kMaxDataFileBytes = std::size_t{256} << 20;
 
 struct DataLine {
-  std::string text;    // UTF-8; when !readable, the bytes with each bad one as U+FFFD
+  std::string text;      // UTF-8; when !readable, the bytes with each bad one as U+FFFD
   bool readable = true;  // false: the bytes are not valid in the file's encoding, or hold NUL
 };
 

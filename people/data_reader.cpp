@@ -26,17 +26,30 @@ bool is_comment(std::string_view line) {
   return !line.empty() && line.front() == '\'';
 }
 
-// The largest digit group of a date text (full-width digits count), saturating.
-i64 largest_date_group(std::string_view date_text) {
+// The largest number the date reader will meet in a date text: its digit groups, where a
+// group after an apostrophe ("'98") takes the century of the "現在" side's year in front, as
+// the date reader does for a short year of the birth side. Saturates far above 16 bits.
+i64 largest_date_number(const ProgramState& state, std::string_view date_text) {
+  constexpr i64 kSaturated = i64{1} << 40;
+  const std::string text = narrow_text(date_text);
   i64 largest = 0;
-  i64 value = 0;
-  for (const char c : narrow_text(date_text)) {
-    if (c >= '0' && c <= '9') {
-      value = std::min<i64>(value * 10 + (c - '0'), i64{1} << 40);
-    } else {
-      value = 0;
+  for (std::size_t at = 0; at < text.size();) {
+    if (text[at] < '0' || text[at] > '9') {
+      ++at;
+      continue;
+    }
+    const bool short_year = at > 0 && text[at - 1] == '\'';
+    std::size_t end = at;
+    while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
+    const i64 century = i64{state.slots[1].year} / 100 * 100;
+    i64 value = 0;
+    for (std::size_t k = at; k < end; ++k) {
+      value = std::min(value * 10 + (text[k] - '0'), kSaturated);
+      // The second digit of a short year completes it: the century goes in front.
+      if (short_year && k == at + 1) value = std::abs(century + value);
     }
     largest = std::max(largest, value);
+    at = end;
   }
   return largest;
 }
@@ -44,7 +57,7 @@ i64 largest_date_group(std::string_view date_text) {
 PersonDate read_date(const ProgramState& state, const std::string& date_text) {
   // The date reader reports an overflow itself and leaves the date unset; a line read without
   // checking is therefore refused here before any of its numbers can overflow there.
-  const i64 largest = largest_date_group(date_text);
+  const i64 largest = largest_date_number(state, date_text);
   if (largest > kI16Max || largest + largest / 12 + largest / 365 + 2 > kLargestNormalisedYear)
     throw RuntimeError(err::kOverflow, "年月日の数値が大き過ぎます。");
   i16 year = 0, month = 0, day = 0;
@@ -77,14 +90,15 @@ std::string line_list(const std::vector<std::size_t>& lines) {
   std::string text;
   for (std::size_t k = 0; k < lines.size() && k < kShown; ++k)
     text += (k ? ", " : "") + std::to_string(lines[k]);
+  text += "行目";
   if (lines.size() > kShown) text += " ほか";
   return text;
 }
 
 // The state of one read between its lines.
 struct ReadProgress {
-  i16 person = 0;  // the running person number i
-  i16 row = 0;     // the last row of order list 0
+  i16 person = 0;     // the running person number i
+  i16 row = 0;        // the last row of order list 0
   i16 first_row = 0;  // the rows of order list 0 before the read
   i16 verdict = kVerdictGoOn;
   std::vector<std::size_t> unreadable_lines;
@@ -145,8 +159,7 @@ void read_lines(PersonTable& table, const ProgramState& state, const std::string
     } catch (const RuntimeError& e) {
       table.partial_read = true;
       report_error(RuntimeError(e.number(), std::to_string(line_number) + "行目: " +
-                                                e.description() +
-                                                "この行は読み込みませんでした。"),
+                                                e.description() + "この行は読み込みませんでした。"),
                    "rist02", path);
       continue;
     }
@@ -159,18 +172,18 @@ void report_left_out_lines(PersonTable& table, const std::string& path,
                            const ReadProgress& progress) {
   if (progress.limit_line != 0) {
     table.partial_read = true;
-    report_error(RuntimeError(err::kOverflow, "登録できる人数は" + std::to_string(kMaxPersons) +
-                                                  "人までです。" +
-                                                  std::to_string(progress.limit_line) +
-                                                  "行目以降のデータは読み込んでいません。"),
-                 "rist02", path);
+    report_error(
+        RuntimeError(err::kOverflow, "登録できる人数は" + std::to_string(kMaxPersons) +
+                                         "人までです。" + std::to_string(progress.limit_line) +
+                                         "行目以降のデータは読み込んでいません。"),
+        "rist02", path);
   }
   if (!progress.unreadable_lines.empty()) {
-    report_error(RuntimeError(err::kBadFileFormat,
-                              "文字コードが正しくない行を読み込みませんでした。(" +
-                                  std::to_string(progress.unreadable_lines.size()) + "行: " +
-                                  line_list(progress.unreadable_lines) + "行目)"),
-                 "rist02", path);
+    report_error(
+        RuntimeError(err::kBadFileFormat, "文字コードが正しくない行を読み込みませんでした。(" +
+                                              std::to_string(progress.unreadable_lines.size()) +
+                                              "行: " + line_list(progress.unreadable_lines) + ")"),
+        "rist02", path);
   }
 }
 

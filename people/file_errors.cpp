@@ -9,7 +9,8 @@ namespace pelmira {
 RuntimeError file_error(int system_error, FileAction action) {
   switch (system_error) {
     case ENOENT:
-      return RuntimeError(err::kFileNotFound);
+      // Writing creates the file, so only its folder can be missing.
+      return RuntimeError(action == FileAction::kRead ? err::kFileNotFound : err::kPathNotFound);
     case ENOTDIR:
     case ENAMETOOLONG:
     case ELOOP:
@@ -30,8 +31,8 @@ RuntimeError file_error(int system_error, FileAction action) {
     case EIO:
       return RuntimeError(err::kDiskNotReady, "入出力エラーが発生しました。");
     default:
-      return RuntimeError(err::kPathFileAccess,
-                          std::string("ファイルを扱えません。(") + std::strerror(system_error) + ")");
+      return RuntimeError(err::kPathFileAccess, std::string("ファイルを扱えません。(") +
+                                                    std::strerror(system_error) + ")");
   }
 }
 

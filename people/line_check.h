@@ -17,9 +17,9 @@ namespace pelmira {
 // What the validator found in one line.
 struct LineCheck {
   i16 result = 0;  // 1: a record with errors, to be shown in the correction window
-  std::array<std::string, 21> slots;  // the error texts by slot (slot 0 is never used)
-  int field_count = 0;                // fields ended by "^" (5 when a fifth one was found)
-  std::array<std::string, 4> fields;  // name, date, days, code as found
+  std::array<std::string, 21> slots;       // the error texts by slot (slot 0 is never used)
+  int field_count = 0;                     // fields ended by "^" (5 when a fifth one was found)
+  std::array<std::string, 4> fields;       // name, date, days, code as found
   std::array<std::string, 3> date_groups;  // the digit groups of the date, as read
   std::string message;                     // "　" + text + CR LF for each error, in slot order
   std::string report;                      // the window's report; empty without errors

@@ -126,10 +126,8 @@ std::string move_line(const NoticeRule& rule) {
   return "\r\n但し " + days + "の場合" + move + "とする";
 }
 
-std::string weekday_caption(const NoticeRule& rule, const RuleDate& date,
-                            const std::string& lead) {
-  static constexpr std::array<std::string_view, 4> kWeekCaptions{"第一", "第二", "第三",
-                                                                 "第四"};
+std::string weekday_caption(const NoticeRule& rule, const RuleDate& date, const std::string& lead) {
+  static constexpr std::array<std::string_view, 4> kWeekCaptions{"第一", "第二", "第三", "第四"};
   const std::string month_part =
       rule.birth_month_only ? std::to_string(date.month) + "月の" : std::string();
   std::string weeks;
@@ -156,8 +154,8 @@ std::optional<std::string> noticeRuleText(const NoticePane& pane, const RuleDate
         caption = full_date_text(date) + "(" + date.weekday + "曜日)" + lead + "表示";
         break;
       case kRuleMonthDay:
-        caption = "毎年 " + month_day_text(date) + lead +
-                  (rule.show_age ? " 誕生日の表示" : "表示");
+        caption =
+            "毎年 " + month_day_text(date) + lead + (rule.show_age ? " 誕生日の表示" : "表示");
         break;
       case kRuleDayOfMonth:
         caption = rule.month_end ? "毎月 末日" + lead + "表示"

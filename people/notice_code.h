@@ -54,10 +54,10 @@ bool notice_rule_written(i16 notice_days, const NoticeCode& code);
 
 // The code as the input pane's controls hold it.
 struct NoticeRule {
-  bool show_age = true;                          // Check1 "誕生日の表示", digit 1
-  i16 kind = kRuleMonthDay;                      // option5(1..4), digit 2; 0: none selected
-  bool month_end = false;                        // Check2 "毎月の末日", digit 3
-  bool birth_month_only = false;                 // Check6 "月を指定", digit 4
+  bool show_age = true;                               // Check1 "誕生日の表示", digit 1
+  i16 kind = kRuleMonthDay;                           // option5(1..4), digit 2; 0: none selected
+  bool month_end = false;                             // Check2 "毎月の末日", digit 3
+  bool birth_month_only = false;                      // Check6 "月を指定", digit 4
   std::array<bool, 4> weeks{true, true, true, true};  // Check5(1..4) "第一".."第四", 5-8
   std::array<bool, 3> move_on{};  // Check3(0..2) "土曜", "日曜", "祝祭日", digits 9-11
   std::array<bool, 2> move_to{};  // Check4(0..1) "前日へ移動", "後日へ移動", 12-13
@@ -70,8 +70,8 @@ NoticeCode encode_notice_rule(const NoticeRule& rule);
 
 // The rule part of the input pane "　入力　リスト　「Lunoka」".
 struct NoticePane {
-  std::string name;              // Text1
-  std::string days_text = "0";   // Text3: notice days as typed
+  std::string name;             // Text1
+  std::string days_text = "0";  // Text3: notice days as typed
   NoticeRule rule;
 };
 
@@ -86,10 +86,10 @@ void store_pane_rule(const NoticePane& pane, i16& notice_days, NoticeCode& code)
 
 // Which rule controls the pane shows (bhh01): by the selected kind.
 struct NoticePaneVisibility {
-  bool month_end = false;         // Check2: kind 1 only
-  bool show_age = false;          // Check1: kind 2 only
-  bool weekday_boxes = false;     // Check6 and Check5(0..4): kind 4 only
-  bool move_boxes = false;        // Label1(6) "なら", Check3(0..2), Check4(0..1): not kind 4
+  bool month_end = false;          // Check2: kind 1 only
+  bool show_age = false;           // Check1: kind 2 only
+  bool weekday_boxes = false;      // Check6 and Check5(0..4): kind 4 only
+  bool move_boxes = false;         // Label1(6) "なら", Check3(0..2), Check4(0..1): not kind 4
   bool week_boxes_enabled = true;  // Check5(1..4): only while "毎週" is not ticked
 };
 NoticePaneVisibility bhh01(const NoticeRule& rule);

@@ -12,6 +12,9 @@ std::string narrow_text(std::string_view text) {
   for (char32_t c : to_u32(text)) {
     if (c >= U'\uFF01' && c <= U'\uFF5E') c = c - 0xFF01 + 0x21;
     if (c == U'\u3000') c = U' ';
+    // The typographic quotes an input method types for ' and ".
+    if (c == U'\u2019') c = U'\'';
+    if (c == U'\u201C' || c == U'\u201D') c = U'"';
     append_utf8(out, c);
   }
   return out;
@@ -21,8 +24,7 @@ double numeric_value(std::string_view text) {
   std::size_t pos = 0;
   // Skips the blanks the reader ignores and returns the next byte, or 0 at the end.
   const auto peek = [&]() -> char {
-    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t' || text[pos] == '\n'))
-      ++pos;
+    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t' || text[pos] == '\n')) ++pos;
     return pos < text.size() ? text[pos] : '\0';
   };
   const auto is_digit = [](char c) { return c >= '0' && c <= '9'; };

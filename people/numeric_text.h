@@ -7,8 +7,8 @@
 
 namespace pelmira {
 
-// Full-width ASCII forms (！ to ～) and the ideographic space become their narrow forms;
-// every other character stays.
+// Full-width ASCII forms (！ to ～), the ideographic space and the typographic quotes ’ “ ”
+// become their narrow forms; every other character stays.
 std::string narrow_text(std::string_view text);
 
 // The numeric value of the start of a text: blanks, tabs and line feeds are skipped anywhere,

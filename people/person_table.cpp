@@ -55,7 +55,8 @@ void dainyu01(PersonTable& table, i16 i) {
 
 std::string fixed_name(std::string_view name) {
   const std::size_t count = char_count(name);
-  if (count >= kNameLength) return count == kNameLength ? std::string(name) : char_left(name, kNameLength);
+  if (count >= kNameLength)
+    return count == kNameLength ? std::string(name) : char_left(name, kNameLength);
   return std::string(name) + std::string(kNameLength - count, ' ');
 }
 
@@ -78,7 +79,8 @@ void st9(PersonTable& table, i16 c) {
     const std::vector<i16>& from = table.viewOrder.at(c);
     std::vector<i16>& to = table.viewOrder.at(1 - c);
     const i16 rows = order_length(from);
-    if (to.size() < static_cast<std::size_t>(rows) + 2) to.resize(static_cast<std::size_t>(rows) + 2, 0);
+    if (to.size() < static_cast<std::size_t>(rows) + 2)
+      to.resize(static_cast<std::size_t>(rows) + 2, 0);
     for (i16 r = 1; r <= rows; ++r) to[r] = from[rows + 1 - r];
     to[rows + 1] = 0;
   });

@@ -49,7 +49,7 @@ struct PersonTable {
   std::vector<i16> deletedMark;  // 0 present, k > 0 deleted in step k, -1 cut out
 
   // --- Orders, indexed by position 1.., each terminated by 0 ---------------------------
-  std::vector<i16> loadOrder;                // person numbers in file order
+  std::vector<i16> loadOrder;                 // person numbers in file order
   std::array<std::vector<i16>, 2> viewOrder;  // 0 ascending rows, 1 the same in reverse
 
   // --- State kept beside the persons --------------------------------------------------
@@ -61,8 +61,8 @@ struct PersonTable {
   i16 search_depth_max = 0;
   std::uint8_t append = 0;  // 1 while reading adds to the list, 0 when it replaces it
 
-  std::string current_path;    // the last data file read or saved ("<folder>/*.txt" at first)
-  std::string current_folder;  // the current path's folder
+  std::string current_path;     // the last data file read or saved ("<folder>/*.txt" at first)
+  std::string current_folder;   // the current path's folder
   std::string open_files_text;  // "\r\n" + path for every file read since the last replace
   i16 open_files_count = 0;
   // Set when a read left lines of a file out without the user choosing so (too many persons,

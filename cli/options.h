@@ -1,0 +1,23 @@
+#pragma once
+// Options and arguments shared by several subcommands.
+
+#include <CLI/CLI.hpp>
+
+#include <string>
+
+#include "core/checked.h"
+
+namespace pelmira::cli {
+
+// --mode M: the calendar mode, 0 automatic (Julian up to 1582-10-14), 1 Gregorian, 2 Julian.
+void add_mode_option(CLI::App& subcommand, i16& mode);
+
+// A required positional DATE, read later by read_date_argument.
+void add_date_argument(CLI::App& subcommand, const std::string& name, std::string& text,
+                       const std::string& description);
+
+// A 16-bit option or argument limited to [low, high], with a message naming the range.
+CLI::Option* add_i16(CLI::App& subcommand, const std::string& name, i16& value,
+                     const std::string& description, i16 low, i16 high);
+
+}  // namespace pelmira::cli
