@@ -11,13 +11,13 @@
 
 #include "notifier/data_line.h"
 #include "notifier/hit_list.h"
-#include "support/temp_folder.h"
+#include "support/test_folder.h"
 
 namespace pelmira {
 namespace {
 
 using testing::cp932;
-using testing::TempFolder;
+using testing::TestFolder;
 
 const NotifierToday kToday = NotifierToday::of(2026, 12, 7);
 const std::string kHeader = "Pelmira年齢計算用リスト";
@@ -29,7 +29,7 @@ std::string cp932_file(std::initializer_list<std::string> lines) {
   return cp932(text);
 }
 
-HitCollection read(const TempFolder& folder) {
+HitCollection read(const TestFolder& folder) {
   HitCollection collection;
   read_data_files(folder.path(), kToday, saijitu(kToday.year), collection);
   return collection;
@@ -42,7 +42,7 @@ std::vector<std::string> hit_lines(const HitCollection& c) {
 }
 
 TEST(TextFiles, ListedAsAFileListShowsThem) {
-  TempFolder folder;
+  TestFolder folder;
   for (const char* name :
        {"b.txt", "A.txt", "c.TXT", "a2.txt", ".hidden.txt", "x.text", "txt", "notes.txt.bak"})
     folder.write(name, "");
@@ -54,7 +54,7 @@ TEST(TextFiles, ListedAsAFileListShowsThem) {
 }
 
 TEST(TextFiles, AFolderThatCannotBeListed) {
-  TempFolder folder;
+  TestFolder folder;
   EXPECT_THROW(text_file_names(folder.path() + "/missing"), RuntimeError);
   HitCollection c;
   read_data_files(folder.path() + "/missing", kToday, {}, c);
@@ -63,7 +63,7 @@ TEST(TextFiles, AFolderThatCannotBeListed) {
 }
 
 TEST(DataFiles, EncodingsAndCounts) {
-  TempFolder folder;
+  TestFolder folder;
   folder.write("1-cp932.txt",
                cp932_file({"山田太郎^1990 12 7^", "'コメント^1990 12 7^", "区切りの無い行", "",
                            "ソ表能^1990 12 7^0^02001111000000^"}));
@@ -105,7 +105,7 @@ TEST(DataFiles, NamesAndFields) {
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
-    TempFolder folder;
+    TestFolder folder;
     folder.write("a.txt", cp932_file({r.line}));
     const HitCollection c = read(folder);
     ASSERT_FALSE(c.failure) << c.failure->text;
@@ -138,7 +138,7 @@ TEST(DataFiles, ReadErrorsStopTheReadWithTheirBox) {
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
-    TempFolder folder;
+    TestFolder folder;
     folder.write("a.txt",
                  cp932_file({"早い^1990 12 7^0^02001111000000^", r.line, "後^1990 12 7^"}));
     folder.write("b.txt", cp932_file({"次のファイル^1990 12 7^"}));
@@ -158,7 +158,7 @@ TEST(DataFiles, ReadErrorsStopTheReadWithTheirBox) {
 }
 
 TEST(DataFiles, TheReadErrorBoxWordForWord) {
-  TempFolder folder;
+  TestFolder folder;
   folder.write("a.txt", cp932_file({"山田^1990 12 7"}));
   const HitCollection c = read(folder);
   ASSERT_TRUE(c.failure);
@@ -179,7 +179,7 @@ TEST(DataFiles, TheReadErrorBoxWordForWord) {
 }
 
 TEST(DataFiles, TheDateReadersOwnBoxes) {
-  TempFolder folder;
+  TestFolder folder;
   folder.write("a.txt", cp932_file({"x^99999 12 7^"}));
   HitCollection c = read(folder);
   ASSERT_EQ(c.alerts.size(), 1u);
@@ -195,7 +195,7 @@ TEST(DataFiles, TheDateReadersOwnBoxes) {
 }
 
 TEST(DataFiles, HostileFiles) {
-  TempFolder folder;
+  TestFolder folder;
   std::string garbage;
   for (int i = 0; i < 70000; ++i) garbage += static_cast<char>((i * 7919 + 13) % 256);
   folder.write("binary.txt", garbage);
@@ -218,7 +218,7 @@ TEST(DataFiles, HostileFiles) {
 
 TEST(DataFiles, AnUnreadableFileStopsTheRead) {
   if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
-  TempFolder folder;
+  TestFolder folder;
   const std::string path = folder.write("a.txt", cp932_file({"x^1990 12 7^"}));
   ::chmod(path.c_str(), 0);
   const HitCollection c = read(folder);
@@ -227,7 +227,7 @@ TEST(DataFiles, AnUnreadableFileStopsTheRead) {
 }
 
 TEST(DataFiles, NoLimitOnTheNumberOfHits) {
-  TempFolder folder;
+  TestFolder folder;
   std::string text = cp932(kHeader) + "\r\n";
   for (int i = 0; i < 500; ++i) text += "p" + std::to_string(i) + "^1990 12 7^\r\n";
   folder.write("many.txt", text);
@@ -260,7 +260,7 @@ TEST(HitList, NearestFirstWithOneSeparator) {
 }
 
 TEST(HitList, TheHolidayLineComesFirst) {
-  TempFolder folder;
+  TestFolder folder;
   folder.write("a.txt", cp932_file({"x^1990 11 3^", "y^1990 11 4^0^02001111000000^"}));
   const NotifierToday culture_day = NotifierToday::of(2026, 11, 3);
   HitCollection c = collect_hits(folder.path(), culture_day, true);

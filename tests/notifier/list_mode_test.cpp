@@ -8,13 +8,13 @@
 #include <sstream>
 
 #include "settings/setting_values.h"
-#include "support/temp_folder.h"
+#include "support/test_folder.h"
 
 namespace pelmira {
 namespace {
 
 using testing::cp932;
-using testing::TempFolder;
+using testing::TestFolder;
 
 const CalendarDate kMonday{2026, 12, 7};
 
@@ -77,7 +77,7 @@ TEST(ListOptions, Parsing) {
 }
 
 TEST(ListMode, PrintsTheWindowsLines) {
-  TempFolder folder;
+  TestFolder folder;
   folder.write("a.txt", data_file({"十日後^1990 12 17^10^02001111000000^", "今日^1990 12 7^",
                                    "三日後^1990 12 10^7^02001111000000^"}));
   MemorySettingsStore store;
@@ -96,7 +96,7 @@ TEST(ListMode, PrintsTheWindowsLines) {
 }
 
 TEST(ListMode, FollowsTheHolidaySetting) {
-  TempFolder folder;
+  TestFolder folder;
   MemorySettingsStore store;
   EXPECT_EQ(run({"--date", "2026-11-23", folder.path()}, store).out, "勤労感謝の日\n");
   write_text(store, setting::kShowHoliday, "0");
@@ -106,7 +106,7 @@ TEST(ListMode, FollowsTheHolidaySetting) {
 }
 
 TEST(ListMode, LeavesTheTestDateAlone) {
-  TempFolder folder;
+  TestFolder folder;
   folder.write("a.txt", data_file({"x^1990 12 7^0^02001111000000^"}));
   MemorySettingsStore store;
   write_text(store, setting::kTestYear, "2026");
@@ -117,7 +117,7 @@ TEST(ListMode, LeavesTheTestDateAlone) {
 }
 
 TEST(ListMode, AReadErrorPrintsItsBoxOnStandardError) {
-  TempFolder folder;
+  TestFolder folder;
   folder.write("a.txt", data_file({"x^1990 12 7^", "y^1990 12 7"}));
   MemorySettingsStore store;
   const ListRun r = run({folder.path()}, store);

@@ -6,13 +6,13 @@
 #include <gtest/gtest.h>
 
 #include "settings/setting_values.h"
-#include "support/temp_folder.h"
+#include "support/test_folder.h"
 
 namespace pelmira {
 namespace {
 
 using testing::cp932;
-using testing::TempFolder;
+using testing::TestFolder;
 
 const CalendarDate kMonday{2026, 12, 7};
 
@@ -40,7 +40,7 @@ class NotifierSessionTest : public ::testing::Test {
     return *session_;
   }
 
-  TempFolder folder_;
+  TestFolder folder_;
   MemorySettingsStore store_;
   std::optional<NotifierSession> session_;
 };
@@ -147,7 +147,7 @@ TEST_F(NotifierSessionTest, VisibilityAndSoundSettings) {
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
-    TempFolder folder;
+    TestFolder folder;
     folder.write("a.txt", data_file({r.hits ? "x^1990 12 7^" : "x^1990 12 8^"}));
     MemorySettingsStore store;
     write_text(store, setting::kNoDataShow, r.nodatahyouji);
@@ -211,7 +211,7 @@ TEST_F(NotifierSessionTest, WithoutAutoCloseTheFirstTickStopsTheTimer) {
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
-    TempFolder folder;
+    TestFolder folder;
     folder.write("a.txt", data_file({r.hits ? "x^1990 12 7^" : "x^1990 12 8^"}));
     MemorySettingsStore store;
     write_text(store, setting::kAutoClose, "0");

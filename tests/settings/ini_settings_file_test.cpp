@@ -10,7 +10,7 @@
 #include "core/runtime_error.h"
 #include "settings/setting_keys.h"
 #include "settings/setting_values.h"
-#include "support/temp_folder.h"
+#include "support/test_folder.h"
 
 namespace pelmira {
 namespace {
@@ -73,7 +73,7 @@ TEST(ParseSettingsIni, SectionsKeysAndLines) {
 }
 
 TEST(IniSettingsFile, ReadsAFileAndWritesNothing) {
-  testing::TempFolder folder;
+  testing::TestFolder folder;
   const std::string path = folder.write("pelmira.ini", "[tannyugamen]\nsaijituh=0\n");
   IniSettingsFile file("pelmira", path);
   EXPECT_EQ(read_text(file, setting::kShowHoliday), "0");

@@ -8,7 +8,7 @@
 
 #include "settings/qt/qsettings_store.h"
 #include "settings/setting_values.h"
-#include "support/temp_folder.h"
+#include "support/test_folder.h"
 
 namespace pelmira {
 namespace {
@@ -37,7 +37,7 @@ Result run_lunoka(const QStringList& args, const std::string& config_home) {
 const QString kSample = QStringLiteral(PELMIRA_TEST_DATA "/notifier");
 
 TEST(ListCommand, TheSampleFolder) {
-  testing::TempFolder config;
+  testing::TestFolder config;
   const Result r =
       run_lunoka({QStringLiteral("--date"), QStringLiteral("2026-12-07"), kSample}, config.path());
   EXPECT_EQ(r.status, 0) << r.err.toStdString();
@@ -57,8 +57,8 @@ TEST(ListCommand, TheSampleFolder) {
 }
 
 TEST(ListCommand, ReadsTheStoredSettings) {
-  testing::TempFolder config;
-  testing::TempFolder empty;
+  testing::TestFolder config;
+  testing::TestFolder empty;
   QSettingsStore store(QString::fromStdString(config.path() + "/pelmira"));
   const QStringList args{QStringLiteral("--date=2026-11-23"), QString::fromStdString(empty.path())};
   EXPECT_EQ(run_lunoka(args, config.path()).out, QStringLiteral("勤労感謝の日\n"));
@@ -67,8 +67,8 @@ TEST(ListCommand, ReadsTheStoredSettings) {
 }
 
 TEST(ListCommand, AReadErrorAndAUsageError) {
-  testing::TempFolder config;
-  testing::TempFolder folder;
+  testing::TestFolder config;
+  testing::TestFolder folder;
   folder.write("bad.txt", testing::cp932("Pelmira年齢計算用リスト\r\n壊れた行^1990 12 7\r\n"));
   const Result bad = run_lunoka({QString::fromStdString(folder.path())}, config.path());
   EXPECT_EQ(bad.status, 1);
@@ -87,8 +87,8 @@ TEST(ListCommand, AReadErrorAndAUsageError) {
 TEST(LunokaProgram, WithoutListItRunsTheWindowProgram) {
   // Nothing to show and no auto-close: the window program ends at its first tick, and its
   // unload writes the settings.
-  testing::TempFolder config;
-  testing::TempFolder data;
+  testing::TestFolder config;
+  testing::TestFolder data;
   QSettingsStore store(QString::fromStdString(config.path() + "/pelmira"));
   write_text(store, setting::kAutoClose, "0");
   write_text(store, setting::kNoDataShow, "1");

@@ -13,7 +13,7 @@
 #include "notifier/qt/hit_list_model.h"
 #include "settings/qt/qsettings_store.h"
 #include "settings/setting_values.h"
-#include "support/temp_folder.h"
+#include "support/test_folder.h"
 #include "window_test_support.h"
 
 namespace pelmira {
@@ -23,7 +23,7 @@ using testing::cp932;
 using testing::ModalDialogGuard;
 using testing::RecordingDialogs;
 using testing::RecordingSound;
-using testing::TempFolder;
+using testing::TestFolder;
 
 const CalendarDate kMonday{2026, 12, 7};
 const QString kCaption = QStringLiteral("2026年12月7日（月）  Lunoka");
@@ -62,7 +62,7 @@ class TanjyoubiTest : public ::testing::Test {
   }
 
   ModalDialogGuard guard_;
-  TempFolder folder_;
+  TestFolder folder_;
   MemorySettingsStore store_;
   RecordingDialogs dialogs_;
   RecordingSound sound_;

@@ -17,7 +17,7 @@ char* g_argv[] = {g_program, nullptr};
 }  // namespace
 
 void QtEnvironment::SetUp() {
-  config_home_ = std::make_unique<TempFolder>();
+  config_home_ = std::make_unique<TestFolder>();
   ::setenv("XDG_CONFIG_HOME", config_home_->path().c_str(), 1);
   ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
   app_ = std::make_unique<QApplication>(g_argc, g_argv);

@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "notifier/qt/notifier_services.h"
-#include "support/temp_folder.h"
+#include "support/test_folder.h"
 
 namespace pelmira::testing {
 
@@ -23,7 +23,7 @@ class QtEnvironment : public ::testing::Environment {
   void TearDown() override;
 
  private:
-  std::unique_ptr<TempFolder> config_home_;
+  std::unique_ptr<TestFolder> config_home_;
   std::unique_ptr<QApplication> app_;
 };
 

@@ -15,7 +15,7 @@
 
 #include "settings/ini_settings_file.h"
 #include "settings/setting_values.h"
-#include "support/temp_folder.h"
+#include "support/test_folder.h"
 
 namespace pelmira {
 namespace {
@@ -24,14 +24,14 @@ namespace {
 class ConfigHome : public ::testing::Environment {
  public:
   void SetUp() override {
-    folder_ = std::make_unique<testing::TempFolder>();
+    folder_ = std::make_unique<testing::TestFolder>();
     ::setenv("XDG_CONFIG_HOME", folder_->path().c_str(), 1);
   }
   void TearDown() override { folder_.reset(); }
   static std::string path() { return folder_->path(); }
 
  private:
-  static inline std::unique_ptr<testing::TempFolder> folder_;
+  static inline std::unique_ptr<testing::TestFolder> folder_;
 };
 
 [[maybe_unused]] ::testing::Environment* const kConfigHome =
@@ -172,7 +172,7 @@ TEST_F(QSettingsStoreTest, ConcurrentWritersLoseNoKey) {
 }
 
 TEST(QSettingsStoreFolder, AStoreInAGivenFolder) {
-  testing::TempFolder folder;
+  testing::TestFolder folder;
   QSettingsStore store(QString::fromStdString(folder.path()));
   writeSetting(store, "pelmira", "lunoka", "width", "7000");
   EXPECT_EQ(store.file_of("pelmira").toStdString(), folder.path() + "/pelmira.ini");

@@ -1,4 +1,4 @@
-#include "support/temp_folder.h"
+#include "support/test_folder.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -9,18 +9,18 @@
 
 namespace pelmira::testing {
 
-TempFolder::TempFolder() {
+TestFolder::TestFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "pelmira-test-XXXXXX").string();
   if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
   path_ = pattern;
 }
 
-TempFolder::~TempFolder() {
+TestFolder::~TestFolder() {
   std::error_code ignored;
   std::filesystem::remove_all(path_, ignored);
 }
 
-std::string TempFolder::write(std::string_view name, std::string_view bytes) const {
+std::string TestFolder::write(std::string_view name, std::string_view bytes) const {
   const std::string file = path_ + "/" + std::string(name);
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -28,7 +28,7 @@ std::string TempFolder::write(std::string_view name, std::string_view bytes) con
   return file;
 }
 
-std::string TempFolder::make_folder(std::string_view name) const {
+std::string TestFolder::make_folder(std::string_view name) const {
   const std::string folder = path_ + "/" + std::string(name);
   std::filesystem::create_directories(folder);
   return folder;

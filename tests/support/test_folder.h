@@ -6,12 +6,12 @@
 
 namespace pelmira::testing {
 
-class TempFolder {
+class TestFolder {
  public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
+  TestFolder();
+  ~TestFolder();
+  TestFolder(const TestFolder&) = delete;
+  TestFolder& operator=(const TestFolder&) = delete;
 
   const std::string& path() const { return path_; }
   // Writes `bytes` to a file of the folder and returns its path.
