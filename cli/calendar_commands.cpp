@@ -85,8 +85,7 @@ void register_calendar_commands(CLI::App& app, CommandAction& chosen) {
     add_mode_option(*sub, options->mode);
     sub->add_option("N", options->day_number, "Day number (Julian Day Number - 1)")
         ->required()
-        ->check(CLI::Range(static_cast<long long>(std::numeric_limits<i32>::min()),
-                           static_cast<long long>(std::numeric_limits<i32>::max())));
+        ->transform(whole_number(std::numeric_limits<i32>::min(), std::numeric_limits<i32>::max()));
     run_when_chosen(*sub, chosen,
                     [options](RunContext& run) { return date_command(run, *options); });
   }

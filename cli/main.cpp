@@ -8,7 +8,11 @@
 #include "cli/check_command.h"
 #include "cli/command.h"
 #include "cli/dispatch.h"
+#include "cli/holidays_command.h"
+#include "cli/listing_command.h"
+#include "cli/month_calendar_command.h"
 #include "cli/parse_command.h"
+#include "cli/report_command.h"
 #include "cli/terms_command.h"
 #include "core/error_report.h"
 
@@ -17,13 +21,19 @@ namespace {
 using namespace pelmira::cli;
 
 // A new subcommand is one file with its registration function, listed here.
+// clang-format off
 constexpr CommandRegistration kSubcommands[] = {
     register_calendar_commands,
     register_parse_command,
     register_age_command,
     register_terms_command,
     register_check_command,
+    register_report_command,
+    register_listing_command,
+    register_holidays_command,
+    register_month_calendar_command,
 };
+// clang-format on
 
 }  // namespace
 

@@ -1,5 +1,7 @@
 #include "cli/options.h"
 
+#include <charconv>
+
 #include "core/calendar.h"
 
 namespace pelmira::cli {
@@ -15,12 +17,27 @@ void add_date_argument(CLI::App& subcommand, const std::string& name, std::strin
   subcommand.add_option(name, text, description)->required();
 }
 
+CLI::Validator whole_number(long long low, long long high) {
+  const std::string range = std::to_string(low) + " to " + std::to_string(high);
+  return CLI::Validator(
+      [low, high, range](std::string& text) -> std::string {
+        long long value = 0;
+        const char* end = text.data() + text.size();
+        const auto [stop, error] = std::from_chars(text.data(), end, value);
+        if (text.empty() || error != std::errc() || stop != end || value < low || value > high)
+          return "\"" + text + "\" is not a whole number from " + range;
+        text = std::to_string(value);
+        return std::string();
+      },
+      "INT from " + range);
+}
+
 CLI::Option* add_i16(CLI::App& subcommand, const std::string& name, i16& value,
                      const std::string& description, i16 low, i16 high) {
-  // The range check runs on the text before conversion, so a number too large for 16 bits
-  // gets the same clear message as one outside the range.
+  // The check runs on the text before CLI11 converts it (which would read "010" as octal),
+  // so a number too large for 16 bits gets the same clear message as one outside the range.
   return subcommand.add_option(name, value, description)
-      ->check(CLI::Range(static_cast<long long>(low), static_cast<long long>(high)))
+      ->transform(whole_number(low, high))
       ->capture_default_str();
 }
 

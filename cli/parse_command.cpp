@@ -30,7 +30,7 @@ void register_parse_command(CLI::App& app, CommandAction& chosen) {
   add_i16(*sub, "--slot", options->slot, "The slot being entered: 0 birth side, 1 現在 side", 0, 1);
   sub->add_option("--other-year", options->other_year,
                   "Western year of the other slot, for short years like '98 (default: this year)")
-      ->check(CLI::Range(-32768LL, 32767LL));
+      ->transform(whole_number(-32768, 32767));
   sub->add_option("--init", options->init, "Year, month and day before reading, as Y-M-D")
       ->capture_default_str();
   sub->add_option("TEXT", options->text, "The text as typed in the date box")->required();

@@ -44,6 +44,7 @@ struct ListingSession {
   i16 month_choice = 0;     // day counts: index of the month box, 0 = not given
   i16 school_row_base = 1;  // recorded by the school listing for the row click
   i16 age_row_base = 1;     // recorded by the age listing for the row click
+  Listing shown;            // the listing as the pane shows it (what a skipped build keeps)
 };
 
 }  // namespace pelmira
