@@ -13,6 +13,8 @@ if(PELMIRA_QT_SOURCES)
   add_library(pelmira_qt STATIC ${PELMIRA_QT_SOURCES})
   target_link_libraries(pelmira_qt PUBLIC pelmira_logic
     Qt6::Core Qt6::Gui Qt6::Widgets Qt6::Multimedia)
+  # The logic library has members named like Qt's keyword macros (ProgramState::slots).
+  target_compile_definitions(pelmira_qt PUBLIC QT_NO_KEYWORDS)
 endif()
 
 foreach(program IN ITEMS mainwindow/qt/main.cpp:pelmira notifier/qt/window_main.cpp:lunoka-window)
