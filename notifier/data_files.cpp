@@ -103,7 +103,7 @@ void read_more(int fd, std::string& bytes, std::size_t limit) {
 }
 
 bool header_ends_at(std::string_view bytes, std::size_t at) {
-  return at == bytes.size() || bytes[at] == '\r';
+  return at == bytes.size() || bytes[at] == '\r' || bytes[at] == '\n';
 }
 
 // The encoding of a data file whose first line is the header, and where its next line starts.
@@ -130,15 +130,18 @@ std::optional<FileEncoding> data_file_encoding(std::string_view start, std::size
   return encoding;
 }
 
-// The next line from `pos`: CR and CR LF end a line, a lone LF stays in it (in both
-// encodings, as the main program reads them).
-std::string_view next_line(std::string_view bytes, std::size_t& pos) {
-  std::size_t end = bytes.find('\r', pos);
+// The next line from `pos`, as the main program cuts them: CR and CR LF end a line and a
+// lone LF stays in it, unless the file ends its header with a lone LF (an LF file): then LF
+// and CR LF end a line.
+std::string_view next_line(std::string_view bytes, std::size_t& pos, bool lf_line_ends) {
+  const char line_end = lf_line_ends ? '\n' : '\r';
+  std::size_t end = bytes.find(line_end, pos);
   if (end == std::string_view::npos) end = bytes.size();
-  const std::string_view line = bytes.substr(pos, end - pos);
+  std::string_view line = bytes.substr(pos, end - pos);
+  if (lf_line_ends && !line.empty() && line.back() == '\r') line.remove_suffix(1);
   pos = end;
   if (pos < bytes.size()) ++pos;
-  if (pos < bytes.size() && bytes[pos] == '\n') ++pos;
+  if (!lf_line_ends && pos < bytes.size() && bytes[pos] == '\n') ++pos;
   return line;
 }
 
@@ -162,8 +165,10 @@ class FolderReader {
     read_more(file.get(), bytes, static_cast<std::size_t>(-1));
     file.close();
     encoding_ = *encoding;
+    const bool lf_line_ends =
+        pos > 0 && bytes[pos - 1] == '\n' && (pos < 2 || bytes[pos - 2] != '\r');
     while (pos < bytes.size()) {
-      line_ = next_line(bytes, pos);
+      line_ = next_line(bytes, pos, lf_line_ends);
       try {
         read_line();
       } catch (...) {

@@ -69,7 +69,7 @@ TEST(DataFiles, EncodingsAndCounts) {
                            "ソ表能^1990 12 7^0^02001111000000^"}));
   folder.write("2-utf8-bom.txt", "\xEF\xBB\xBF" + kHeader + "\r\n髙橋^1990 12 7^\r\n");
   folder.write("3-utf8.txt", kHeader + "\r\n🎂^1990 12 7^0^02^");
-  folder.write("4-lf-only.txt", kHeader + "\n山田^1990 12 7^\n");  // one long first line
+  folder.write("4-lf-only.txt", kHeader + "\n山田^1990 12 7^\n");  // as editors write them
   folder.write("5-not-data.txt", "hello\r\n山田^1990 12 7^\r\n");
   folder.write("6-empty.txt", "");
   folder.write("7-header-only.txt", cp932(kHeader));
@@ -77,11 +77,12 @@ TEST(DataFiles, EncodingsAndCounts) {
   ASSERT_FALSE(c.failure) << c.failure->text;
   EXPECT_EQ(hit_lines(c), (std::vector<std::string>{
                               "山田太郎" + std::string(16, ' ') + "    36歳の誕生日", "ソ表能",
-                              "髙橋" + std::string(20, ' ') + "    36歳の誕生日", "🎂"}));
+                              "髙橋" + std::string(20, ' ') + "    36歳の誕生日", "🎂",
+                              "山田" + std::string(20, ' ') + "    36歳の誕生日"}));
   EXPECT_EQ(c.counts.text_files, 7);
-  EXPECT_EQ(c.counts.data_files, 4);  // cp932, both UTF-8 files and the header-only one
-  EXPECT_EQ(c.counts.data_lines, 4);
-  EXPECT_EQ(c.counts.hits, 4);
+  EXPECT_EQ(c.counts.data_files, 5);  // cp932, the three UTF-8 files and the header-only one
+  EXPECT_EQ(c.counts.data_lines, 5);
+  EXPECT_EQ(c.counts.hits, 5);
 }
 
 TEST(DataFiles, NamesAndFields) {
@@ -214,6 +215,18 @@ TEST(DataFiles, HostileFiles) {
   EXPECT_EQ(c.hits[1].line.substr(0, 7), "名\n前");
   EXPECT_EQ(c.hits[2].line.substr(0, 6), "\xEF\xBF\xBD\xEF\xBF\xBD");  // two U+FFFD
   EXPECT_EQ(c.counts.text_files, 3);                                   // the pipe is no file
+}
+
+TEST(DataFiles, LfFilesAsEditorsWriteThemAreReadLineByLine) {
+  TestFolder folder;
+  folder.write("lf.txt", "Pelmira年齢計算用リスト\n山田^1990 12 7^\n鈴木^1990 12 7^\r\n");
+  folder.write("crlf.txt", cp932(kHeader) + "\r\n" + cp932("佐\n藤^1990 12 7^") + "\r\n");
+  const HitCollection c = read(folder);
+  ASSERT_FALSE(c.failure) << c.failure->text;
+  ASSERT_EQ(c.hits.size(), 3u);
+  EXPECT_EQ(c.hits[0].line.substr(0, 7), "佐\n藤");  // a lone LF stays in a CR LF file's line
+  EXPECT_EQ(c.hits[1].line.substr(0, 6), "山田");
+  EXPECT_EQ(c.hits[2].line.substr(0, 6), "鈴木");
 }
 
 TEST(DataFiles, AnUnreadableFileStopsTheRead) {
