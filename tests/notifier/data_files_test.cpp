@@ -75,10 +75,10 @@ TEST(DataFiles, EncodingsAndCounts) {
   folder.write("7-header-only.txt", cp932(kHeader));
   const HitCollection c = read(folder);
   ASSERT_FALSE(c.failure) << c.failure->text;
-  EXPECT_EQ(hit_lines(c), (std::vector<std::string>{
-                              "山田太郎" + std::string(16, ' ') + "    36歳の誕生日", "ソ表能",
-                              "髙橋" + std::string(20, ' ') + "    36歳の誕生日", "🎂",
-                              "山田" + std::string(20, ' ') + "    36歳の誕生日"}));
+  EXPECT_EQ(hit_lines(c),
+            (std::vector<std::string>{"山田太郎" + std::string(16, ' ') + "    36歳の誕生日",
+                                      "ソ表能", "髙橋" + std::string(20, ' ') + "    36歳の誕生日",
+                                      "🎂", "山田" + std::string(20, ' ') + "    36歳の誕生日"}));
   EXPECT_EQ(c.counts.text_files, 7);
   EXPECT_EQ(c.counts.data_files, 5);  // cp932, the three UTF-8 files and the header-only one
   EXPECT_EQ(c.counts.data_lines, 5);
