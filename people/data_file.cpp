@@ -131,18 +131,26 @@ std::string read_file_bytes(const std::string& path) {
   return bytes;
 }
 
+bool uses_lf_line_ends(std::string_view bytes) {
+  const std::size_t first_break = bytes.find_first_of("\r\n");
+  return first_break != std::string_view::npos && bytes[first_break] == '\n';
+}
+
 std::vector<std::string_view> split_lines(std::string_view bytes) {
+  const char line_end = uses_lf_line_ends(bytes) ? '\n' : '\r';
   std::vector<std::string_view> lines;
   std::size_t start = 0;
   while (start < bytes.size()) {
-    const std::size_t cr = bytes.find('\r', start);
-    if (cr == std::string_view::npos) {
+    const std::size_t end = bytes.find(line_end, start);
+    if (end == std::string_view::npos) {
       lines.push_back(bytes.substr(start));
       break;
     }
-    lines.push_back(bytes.substr(start, cr - start));
-    start = cr + 1;
-    if (start < bytes.size() && bytes[start] == '\n') ++start;
+    std::string_view line = bytes.substr(start, end - start);
+    if (line_end == '\n' && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.push_back(line);
+    start = end + 1;
+    if (line_end == '\r' && start < bytes.size() && bytes[start] == '\n') ++start;
   }
   return lines;
 }

@@ -32,7 +32,13 @@ struct DataFileText {
 // 75 a folder or other non-regular file, 70 no permission, 321 a file too large for a list.
 std::string read_file_bytes(const std::string& path);
 
-// Cuts bytes into lines at CR or CR LF; a last line without an end counts when not empty.
+// Whether a data file ends its lines with LF: its first line break is a lone LF, as editors on
+// this platform write them. Other files end their lines at CR or CR LF, and a lone LF stays
+// inside its line.
+bool uses_lf_line_ends(std::string_view bytes);
+
+// Cuts bytes into lines: at CR or CR LF, or, in a file that uses LF line ends, at LF or CR LF.
+// A last line without an end counts when not empty.
 std::vector<std::string_view> split_lines(std::string_view bytes);
 
 // Decodes a file's bytes: 62 for an empty file, 321 when the first line is not the header.

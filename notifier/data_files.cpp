@@ -1,0 +1,272 @@
+#include "notifier/data_files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+
+#include "notifier/data_line.h"
+#include "people/data_file.h"
+#include "people/file_errors.h"
+
+namespace pelmira {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The header in CP932 bytes.
+constexpr std::string_view kCp932Header =
+    "Pelmira\x94\x4e\x97\xee\x8c\x76\x8e\x5a\x97\x70\x83\x8a\x83\x58\x83\x67";
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+// Enough of a file's start to decide whether its first line is a header.
+constexpr std::size_t kProbeBytes = 64;
+
+char fold_case(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool has_text_extension(const std::string& name) {
+  constexpr std::string_view kExtension = ".txt";
+  if (name.size() <= kExtension.size()) return false;
+  for (std::size_t i = 0; i < kExtension.size(); ++i)
+    if (fold_case(name[name.size() - kExtension.size() + i]) != kExtension[i]) return false;
+  return true;
+}
+
+bool file_list_order(const std::string& a, const std::string& b) {
+  const auto folded_less = [](char x, char y) {
+    return static_cast<unsigned char>(fold_case(x)) < static_cast<unsigned char>(fold_case(y));
+  };
+  if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), folded_less))
+    return true;
+  if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), folded_less))
+    return false;
+  return a < b;
+}
+
+// Closes a descriptor on every path out of the reader.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() { close(); }
+  Descriptor(Descriptor&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  Descriptor& operator=(Descriptor&&) = delete;
+  int get() const { return fd_; }
+  void close() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+  }
+
+ private:
+  int fd_;
+};
+
+// Opens a regular file for reading; non-blocking, so that a named pipe cannot hold the
+// program. `size` receives the file's size as the system reports it.
+Descriptor open_regular_file(const std::string& path, std::size_t& size) {
+  Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (fd.get() < 0) throw file_error(errno, FileAction::kRead);
+  struct stat info {};
+  if (::fstat(fd.get(), &info) != 0) throw file_error(errno, FileAction::kRead);
+  if (S_ISDIR(info.st_mode)) throw file_error(EISDIR, FileAction::kRead);
+  if (!S_ISREG(info.st_mode))
+    throw RuntimeError(err::kPathFileAccess, "通常のファイルではありません。");
+  size = static_cast<std::size_t>(info.st_size);
+  return fd;
+}
+
+// Reads on until `limit` bytes are in `bytes` or the file ends, straight into the text's
+// own storage; a file longer than a data file can be is refused.
+void read_more(int fd, std::string& bytes, std::size_t limit) {
+  constexpr std::size_t kChunk = 65536;
+  while (bytes.size() < limit) {
+    const std::size_t old = bytes.size();
+    std::size_t room = bytes.capacity() - old;  // what the buffer holds already, else more
+    if (room == 0) room = kChunk;
+    room = std::min(room, limit - old);
+    bytes.resize(old + room);
+    const ssize_t got = ::read(fd, bytes.data() + old, room);
+    bytes.resize(old + (got > 0 ? static_cast<std::size_t>(got) : 0));
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      throw file_error(errno, FileAction::kRead);
+    }
+    if (got == 0) return;
+    if (bytes.size() > kMaxDataFileBytes)
+      throw RuntimeError(err::kBadFileFormat, "ファイルが大き過ぎます。");
+  }
+}
+
+bool header_ends_at(std::string_view bytes, std::size_t at) {
+  return at == bytes.size() || bytes[at] == '\r' || bytes[at] == '\n';
+}
+
+// The encoding of a data file whose first line is the header, and where its next line starts.
+std::optional<FileEncoding> data_file_encoding(std::string_view start, std::size_t& body) {
+  std::string_view text = start;
+  std::size_t offset = 0;
+  if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) offset = kUtf8Bom.size();
+  const std::string_view after_bom = text.substr(offset);
+  std::optional<FileEncoding> encoding;
+  std::size_t end = 0;
+  if (after_bom.substr(0, kDataFileHeader.size()) == kDataFileHeader &&
+      header_ends_at(text, offset + kDataFileHeader.size())) {
+    encoding = FileEncoding::kUtf8;
+    end = offset + kDataFileHeader.size();
+  } else if (offset == 0 && text.substr(0, kCp932Header.size()) == kCp932Header &&
+             header_ends_at(text, kCp932Header.size())) {
+    encoding = FileEncoding::kCp932;
+    end = kCp932Header.size();
+  }
+  if (!encoding) return std::nullopt;
+  if (end < text.size() && text[end] == '\r') ++end;
+  if (end < text.size() && text[end] == '\n') ++end;
+  body = end;
+  return encoding;
+}
+
+// The next line from `pos`, as the main program cuts them: CR and CR LF end a line and a
+// lone LF stays in it, unless the file ends its header with a lone LF (an LF file): then LF
+// and CR LF end a line.
+std::string_view next_line(std::string_view bytes, std::size_t& pos, bool lf_line_ends) {
+  const char line_end = lf_line_ends ? '\n' : '\r';
+  std::size_t end = bytes.find(line_end, pos);
+  if (end == std::string_view::npos) end = bytes.size();
+  std::string_view line = bytes.substr(pos, end - pos);
+  if (lf_line_ends && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+  pos = end;
+  if (pos < bytes.size()) ++pos;
+  if (!lf_line_ends && pos < bytes.size() && bytes[pos] == '\n') ++pos;
+  return line;
+}
+
+class FolderReader {
+ public:
+  FolderReader(const NotifierToday& today, const HolidayTable& holidays, HitCollection& into)
+      : today_(today), holidays_(holidays), into_(into) {}
+
+  void read_file(const std::string& path) {
+    std::size_t size = 0;
+    Descriptor file = open_regular_file(path, size);
+    // One buffer for every file: its pages are reused instead of faulted in anew.
+    std::string& bytes = buffer_;
+    bytes.clear();
+    read_more(file.get(), bytes, kProbeBytes);
+    std::size_t pos = 0;
+    const std::optional<FileEncoding> encoding = data_file_encoding(bytes, pos);
+    if (!encoding) return;  // empty, or not a data file
+    ++into_.counts.data_files;
+    bytes.reserve(std::min(size, kMaxDataFileBytes) + 1);
+    read_more(file.get(), bytes, static_cast<std::size_t>(-1));
+    file.close();
+    encoding_ = *encoding;
+    const bool lf_line_ends =
+        pos > 0 && bytes[pos - 1] == '\n' && (pos < 2 || bytes[pos - 2] != '\r');
+    while (pos < bytes.size()) {
+      line_ = next_line(bytes, pos, lf_line_ends);
+      try {
+        read_line();
+      } catch (...) {
+        // The line's bytes go with this file's buffer: keep its text for the error box.
+        failed_line_ = to_display_text(line_, encoding_);
+        throw;
+      }
+    }
+    line_ = {};
+  }
+
+  // The line a read stopped at (empty when it stopped outside a line).
+  const std::string& failed_line() const { return failed_line_; }
+
+ private:
+  void read_line() {
+    NotifierRecord fields;
+    if (split_data_line(line_, encoding_, fields) != LineKind::kRecord) return;
+    ++into_.counts.data_lines;
+    const NoticePerson person = person_of(fields, encoding_, into_.alerts);
+    const std::optional<DueDate> due = evaluate_rule(person, today_, holidays_);
+    if (!due) return;
+    const std::string name = to_display_text(fields.name, encoding_);
+    into_.hits.push_back({due->distance, hit_line(name, person, *due, today_.year)});
+    ++into_.counts.hits;
+  }
+
+  const NotifierToday& today_;
+  const HolidayTable& holidays_;
+  HitCollection& into_;
+  std::string_view line_;
+  FileEncoding encoding_ = FileEncoding::kCp932;
+  std::string failed_line_;
+  std::string buffer_;
+};
+
+}  // namespace
+
+std::vector<std::string> text_file_names(const std::string& folder) {
+  std::error_code ec;
+  fs::directory_iterator it(folder.empty() ? fs::path(".") : fs::path(folder), ec);
+  if (ec) raise_error(err::kPathNotFound);
+  std::vector<std::string> names;
+  for (; it != fs::directory_iterator(); it.increment(ec)) {
+    if (ec) raise_error(err::kPathNotFound);
+    std::string name = it->path().filename().string();
+    if (name.empty() || name.front() == '.' || !has_text_extension(name)) continue;
+    std::error_code type_error;
+    if (!it->is_regular_file(type_error)) continue;
+    names.push_back(std::move(name));
+  }
+  if (ec) raise_error(err::kPathNotFound);
+  std::sort(names.begin(), names.end(), file_list_order);
+  return names;
+}
+
+void read_data_files(const std::string& folder, const NotifierToday& today,
+                     const HolidayTable& holidays, HitCollection& into) {
+  std::string file_name;
+  FolderReader reader(today, holidays, into);
+  try {
+    const std::vector<std::string> names = text_file_names(folder);
+    into.counts.text_files = static_cast<int>(names.size());
+    const std::string prefix = folder.empty() ? std::string() : folder + "/";
+    for (const std::string& name : names) {
+      file_name = name;
+      reader.read_file(prefix + name);
+    }
+  } catch (const RuntimeError& e) {
+    into.failure = ReadFailure{read_error_text(e, file_name, reader.failed_line()), false};
+  } catch (const DateReaderAbort&) {
+    into.failure = ReadFailure{into.alerts.empty() ? std::string() : into.alerts.back().text, true};
+  } catch (const std::bad_alloc&) {
+    into.failure = ReadFailure{
+        read_error_text(RuntimeError(7, "メモリが不足しています。"), file_name, ""), false};
+  }
+}
+
+std::string read_error_text(const RuntimeError& error, std::string_view file_name,
+                            std::string_view line) {
+  std::string text;
+  const auto add = [&](std::string_view part) {
+    text += part;
+    text += '\r';
+  };
+  add("データを読込中にエラーが発生しました。");
+  add("");
+  add("エラー番号　" + std::to_string(error.number()));
+  add("エラー内容　" + error.description());
+  add("発生場所　　Lunoka(a02)");
+  add("");
+  add("ファイル名 " + std::string(file_name));
+  add("データ内容 " + std::string(line));
+  add("");
+  add("データの内容を確認して下さい。");
+  add("このエラーが回避出来ない時には、作者に聞いて下さい。");
+  add("強制終了します。");
+  return text;
+}
+
+}  // namespace pelmira

@@ -1,0 +1,58 @@
+#pragma once
+// Reading the data files of a folder for the notifier: every "*.txt" file in the order of
+// a file list (by name, letter case ignored), the data files among them recognised by their
+// header line (CP932, or UTF-8 with or without a byte-order mark), each person's rule
+// evaluated against today, and the hits collected in the order found.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/runtime_error.h"
+#include "notifier/holiday_table.h"
+#include "notifier/kpelmirahm.h"
+#include "notifier/notification_rule.h"
+
+namespace pelmira {
+
+struct ReadCounts {
+  int text_files = 0;  // entries of the file list
+  int data_files = 0;  // files with the header
+  int data_lines = 0;  // lines with a separator
+  int hits = 0;
+};
+
+struct Hit {
+  i32 distance = 0;
+  std::string line;
+};
+
+// A read that stopped: the box to show before the window unloads.
+struct ReadFailure {
+  std::string text;             // lines ended by CR
+  bool by_date_reader = false;  // the date reader's own fatal box (its text)
+};
+
+struct HitCollection {
+  std::vector<Hit> hits;  // in the order found
+  ReadCounts counts;
+  std::vector<DateReaderAlert> alerts;  // the date reader's boxes, in order
+  std::optional<ReadFailure> failure;
+};
+
+// The names of the "*.txt" files of a folder, as a file list shows them: regular files, no
+// hidden ones, sorted by name with letter case ignored. Raises 76 when the folder cannot be
+// listed.
+std::vector<std::string> text_file_names(const std::string& folder);
+
+// Reads every data file of the folder into `into`. A run-time error stops the reading and
+// leaves its box text in `into.failure`.
+void read_data_files(const std::string& folder, const NotifierToday& today,
+                     const HolidayTable& holidays, HitCollection& into);
+
+// The read-error box: what failed, where, in which file and on which line.
+std::string read_error_text(const RuntimeError& error, std::string_view file_name,
+                            std::string_view line);
+
+}  // namespace pelmira
