@@ -1,16 +1,12 @@
 #include "notifier/data_files.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <filesystem>
 
 #include "notifier/data_line.h"
 #include "people/data_file.h"
 #include "people/file_errors.h"
+#include "people/regular_file.h"
 
 namespace pelmira {
 namespace {
@@ -45,61 +41,6 @@ bool file_list_order(const std::string& a, const std::string& b) {
   if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), folded_less))
     return false;
   return a < b;
-}
-
-// Closes a descriptor on every path out of the reader.
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() { close(); }
-  Descriptor(Descriptor&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  Descriptor& operator=(Descriptor&&) = delete;
-  int get() const { return fd_; }
-  void close() {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = -1;
-  }
-
- private:
-  int fd_;
-};
-
-// Opens a regular file for reading; non-blocking, so that a named pipe cannot hold the
-// program. `size` receives the file's size as the system reports it.
-Descriptor open_regular_file(const std::string& path, std::size_t& size) {
-  Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-  if (fd.get() < 0) throw file_error(errno, FileAction::kRead);
-  struct stat info {};
-  if (::fstat(fd.get(), &info) != 0) throw file_error(errno, FileAction::kRead);
-  if (S_ISDIR(info.st_mode)) throw file_error(EISDIR, FileAction::kRead);
-  if (!S_ISREG(info.st_mode))
-    throw RuntimeError(err::kPathFileAccess, "通常のファイルではありません。");
-  size = static_cast<std::size_t>(info.st_size);
-  return fd;
-}
-
-// Reads on until `limit` bytes are in `bytes` or the file ends, straight into the text's
-// own storage; a file longer than a data file can be is refused.
-void read_more(int fd, std::string& bytes, std::size_t limit) {
-  constexpr std::size_t kChunk = 65536;
-  while (bytes.size() < limit) {
-    const std::size_t old = bytes.size();
-    std::size_t room = bytes.capacity() - old;  // what the buffer holds already, else more
-    if (room == 0) room = kChunk;
-    room = std::min(room, limit - old);
-    bytes.resize(old + room);
-    const ssize_t got = ::read(fd, bytes.data() + old, room);
-    bytes.resize(old + (got > 0 ? static_cast<std::size_t>(got) : 0));
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      throw file_error(errno, FileAction::kRead);
-    }
-    if (got == 0) return;
-    if (bytes.size() > kMaxDataFileBytes)
-      throw RuntimeError(err::kBadFileFormat, "ファイルが大き過ぎます。");
-  }
 }
 
 bool header_ends_at(std::string_view bytes, std::size_t at) {
@@ -152,7 +93,7 @@ class FolderReader {
 
   void read_file(const std::string& path) {
     std::size_t size = 0;
-    Descriptor file = open_regular_file(path, size);
+    FileDescriptor file = open_regular_file(path, size);
     // One buffer for every file: its pages are reused instead of faulted in anew.
     std::string& bytes = buffer_;
     bytes.clear();

@@ -1,36 +1,15 @@
 #include "people/data_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
-
 #include "core/encoding.h"
 #include "core/runtime_error.h"
 #include "core/text.h"
 #include "people/file_errors.h"
+#include "people/regular_file.h"
 
 namespace pelmira {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-// Closes a descriptor on every path out of the reader.
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 bool is_valid_utf8(std::string_view bytes) {
   std::size_t i = 0;
@@ -98,36 +77,12 @@ DataLine decode_line(std::string_view bytes, FileEncoding encoding) {
 }  // namespace
 
 std::string read_file_bytes(const std::string& path) {
-  // Non-blocking, so that a named pipe cannot hold the program; only regular files are read.
-  const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-  if (fd.get() < 0) throw file_error(errno, FileAction::kRead);
-  struct stat info {};
-  if (::fstat(fd.get(), &info) != 0) throw file_error(errno, FileAction::kRead);
-  if (S_ISDIR(info.st_mode)) throw file_error(EISDIR, FileAction::kRead);
-  if (!S_ISREG(info.st_mode))
-    throw RuntimeError(err::kPathFileAccess, "通常のファイルではありません。");
-  if (static_cast<std::size_t>(info.st_size) > kMaxDataFileBytes)
-    throw RuntimeError(err::kBadFileFormat, "ファイルが大き過ぎます。");
-
+  std::size_t size = 0;
+  const FileDescriptor fd = open_regular_file(path, size);
+  if (size > kMaxDataFileBytes) throw RuntimeError(err::kBadFileFormat, "ファイルが大き過ぎます。");
   std::string bytes;
-  bytes.resize(static_cast<std::size_t>(info.st_size));
-  std::size_t done = 0;
-  while (true) {
-    if (done == bytes.size()) {
-      // The file may have grown since it was measured; read on up to the limit.
-      if (bytes.size() >= kMaxDataFileBytes)
-        throw RuntimeError(err::kBadFileFormat, "ファイルが大き過ぎます。");
-      bytes.resize(bytes.size() + 65536);
-    }
-    const ssize_t got = ::read(fd.get(), bytes.data() + done, bytes.size() - done);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      throw file_error(errno, FileAction::kRead);
-    }
-    if (got == 0) break;
-    done += static_cast<std::size_t>(got);
-  }
-  bytes.resize(done);
+  bytes.reserve(size + 1);  // the file may have grown since it was measured
+  read_more(fd.get(), bytes, static_cast<std::size_t>(-1));
   return bytes;
 }
 
