@@ -238,7 +238,7 @@ TEST(Add, InsideASearchResultTheNewPersonStaysListed) {
 
 TEST(Add, TheTableHoldsAtMost32766Persons) {
   testing::RecordingReporter reporter;
-  PersonTable table = table_of(std::vector<testing::PersonSpec>(32766, {"x", 1990, 1, 1}));
+  PersonTable table = table_of(std::vector<testing::PersonRow>(32766, {"x", 1990, 1, 1}));
   EXPECT_EQ(list06(table, ListDisplay{}, reference(2024, 5, 3), pane_named("one more")), 0);
   EXPECT_EQ(table.personCount, 32766);
   ASSERT_EQ(reporter.places(), std::vector<std::string>{"list06"});

@@ -31,7 +31,7 @@ std::string spaces(std::size_t n) {
 struct ColumnRow {
   const char* name;
   int flag;
-  testing::PersonSpec person;
+  testing::PersonRow person;
   i16 listing;
   std::string text;
 };
@@ -128,7 +128,7 @@ TEST(ListLine, AllColumnsInDisplayOrder) {
 TEST(ListLine, SchoolGradeBoundaries) {
   struct Row {
     const char* name;
-    testing::PersonSpec person;
+    testing::PersonRow person;
     testing::Ymd now;
     std::string text;
   };
@@ -234,7 +234,7 @@ TEST(ListOrder, BasicOrderLeavesOutDeletedAndCutPersons) {
 TEST(ListSummary, AverageAge) {
   struct Row {
     const char* name;
-    std::vector<testing::PersonSpec> persons;
+    std::vector<testing::PersonRow> persons;
     std::string summary;
   };
   const std::vector<Row> rows = {

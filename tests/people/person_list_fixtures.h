@@ -14,20 +14,20 @@
 
 namespace pelmira::testing {
 
-struct PersonSpec {
+struct PersonRow {
   std::string name;
   i16 year, month, day;
 };
 
-inline PersonTable table_of(const std::vector<PersonSpec>& persons) {
+inline PersonTable table_of(const std::vector<PersonRow>& persons) {
   PersonTable table;
   const auto n = static_cast<i16>(persons.size());
   dhiretu(table, static_cast<i16>(n + 1));
   for (i16 k = 1; k <= n; ++k) {
-    const PersonSpec& spec = persons[static_cast<std::size_t>(k - 1)];
+    const PersonRow& row = persons[static_cast<std::size_t>(k - 1)];
     const auto p = static_cast<std::size_t>(k);
-    table.personName[p] = fixed_name(spec.name);
-    table.personDate[p] = {spec.year, spec.month, spec.day};
+    table.personName[p] = fixed_name(row.name);
+    table.personDate[p] = {row.year, row.month, row.day};
     table.noticeCode[p] = default_notice_code();
     table.loadOrder[p] = k;
     table.viewOrder[0][p] = k;

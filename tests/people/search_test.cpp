@@ -19,7 +19,7 @@ namespace pelmira {
 namespace {
 
 using testing::order_rows;
-using testing::PersonSpec;
+using testing::PersonRow;
 using testing::reference;
 using testing::shown_names;
 using testing::table_of;
@@ -33,7 +33,7 @@ void choose(SearchForm& form, const ProgramState& state, int box, std::string_vi
 
 // A person for every day from `first` (inclusive) for `days` days, named by its date.
 PersonTable every_day(i16 year, i16 month, i16 day, int days) {
-  std::vector<PersonSpec> persons;
+  std::vector<PersonRow> persons;
   const i32 start = guleyulibi(year, month, day, kModeAutomatic);
   for (int k = 0; k < days; ++k) {
     i16 m = 0, d = 0;
@@ -141,7 +141,7 @@ TEST(Search, DateForms) {
     std::vector<std::pair<int, std::string>> choices;
     Names expected;
   };
-  const std::vector<PersonSpec> persons = {
+  const std::vector<PersonRow> persons = {
       {"1990-12-01", 1990, 12, 1},  {"1990-01-31", 1990, 1, 31},  {"1990-02-01", 1990, 2, 1},
       {"1990-11-30", 1990, 11, 30}, {"1990-12-31", 1990, 12, 31}, {"1800-12-15", 1800, 12, 15},
       {"1990-12-15", 1990, 12, 15}, {"1990-03-15", 1990, 3, 15},
@@ -250,7 +250,7 @@ TEST(Search, AGradeRangeFindsThoseTheGradeColumnShows) {
 }
 
 TEST(Search, NamePart) {
-  const std::vector<PersonSpec> persons = {
+  const std::vector<PersonRow> persons = {
       {"山田", 1990, 1, 1}, {"田中", 1990, 1, 1}, {"佐藤", 1990, 1, 1}, {"Tanaka", 1990, 1, 1}};
   const ProgramState state = reference(2024, 6, 1);
   struct Row {
@@ -277,7 +277,7 @@ TEST(Search, AlmanacCriteria) {
     std::string item;
     Names expected;
   };
-  const std::vector<PersonSpec> persons = {{"2000-05-03", 2000, 5, 3},
+  const std::vector<PersonRow> persons = {{"2000-05-03", 2000, 5, 3},
                                            {"2000-02-03", 2000, 2, 3},
                                            {"1990-01-02", 1990, 1, 2},
                                            {"1988-12-25", 1988, 12, 25},

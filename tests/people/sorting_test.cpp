@@ -13,7 +13,7 @@
 namespace pelmira {
 namespace {
 
-using testing::PersonSpec;
+using testing::PersonRow;
 using testing::reference;
 using testing::shown_names;
 using testing::table_of;
@@ -21,7 +21,7 @@ using testing::table_of;
 struct SortRow {
   const char* name;
   i16 key;
-  std::vector<PersonSpec> persons;
+  std::vector<PersonRow> persons;
   std::vector<std::string> ascending;
 };
 
@@ -76,7 +76,7 @@ TEST(Sorting, ByEachKey) {
 }
 
 TEST(Sorting, EqualKeysFallBackToThePersonNumberAsText) {
-  std::vector<PersonSpec> persons;
+  std::vector<PersonRow> persons;
   for (int k = 1; k <= 12; ++k) persons.push_back({"p" + std::to_string(k), 1990, 1, 1});
   persons[2].name = "same";   // person 3
   persons[11].name = "same";  // person 12
