@@ -6,10 +6,10 @@
 #include <cstddef>
 
 #include "core/checked.h"
+#include "core/twips.h"
 
 namespace pelmira {
 
-inline constexpr double kTwipsPerPixel = 15;
 inline constexpr double kWindowNumberShift = 3390;
 // The list's width when the window is too narrow to size it (the window's design width 6690
 // less its 150 twips of border).

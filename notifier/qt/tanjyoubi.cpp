@@ -13,10 +13,6 @@ namespace {
 constexpr int kMargin = 5;
 constexpr int kTickMilliseconds = 1000;
 
-int pixels(double twips) {
-  return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
-
 QFont list_font(int point_size) {
   QFont font(QStringLiteral("IPAGothic"));
   font.setStyleHint(QFont::Monospace);
@@ -60,9 +56,10 @@ void Tanjyoubi::load() {
 }
 
 void Tanjyoubi::apply_layout(const NotifierLayout& layout) {
-  move(pixels(layout.left), pixels(layout.top));
-  resize(pixels(layout.width), pixels(layout.list_height) + 2 * kMargin);
-  list_->setGeometry(kMargin, kMargin, pixels(layout.list_width), pixels(layout.list_height));
+  move(twips_to_pixels(layout.left), twips_to_pixels(layout.top));
+  resize(twips_to_pixels(layout.width), twips_to_pixels(layout.list_height) + 2 * kMargin);
+  list_->setGeometry(kMargin, kMargin, twips_to_pixels(layout.list_width),
+                     twips_to_pixels(layout.list_height));
   list_->setFont(list_font(layout.font_size));
 }
 
