@@ -15,11 +15,11 @@ struct NameFilter {
 };
 
 std::vector<std::string_view> split_bars(std::string_view text) {
-  std::vector<std::string_view> parts;
+  std::vector<std::string_view> fields;
   for (;;) {
     const std::size_t bar = text.find('|');
-    parts.push_back(text.substr(0, bar));
-    if (bar == std::string_view::npos) return parts;
+    fields.push_back(text.substr(0, bar));
+    if (bar == std::string_view::npos) return fields;
     text.remove_prefix(bar + 1);
   }
 }
@@ -31,10 +31,10 @@ QString utf8(std::string_view text) {
 std::vector<NameFilter> name_filters(std::string_view filter) {
   std::vector<NameFilter> filters;
   if (filter.empty()) return filters;
-  const std::vector<std::string_view> parts = split_bars(filter);
-  for (std::size_t i = 0; i < parts.size(); i += 2) {
-    const QString description = utf8(parts[i]).trimmed();
-    QString pattern = i + 1 < parts.size() ? utf8(parts[i + 1]).trimmed() : QString();
+  const std::vector<std::string_view> fields = split_bars(filter);
+  for (std::size_t i = 0; i < fields.size(); i += 2) {
+    const QString description = utf8(fields[i]).trimmed();
+    QString pattern = i + 1 < fields.size() ? utf8(fields[i + 1]).trimmed() : QString();
     if (pattern.isEmpty()) pattern = QStringLiteral("*");
     QString qt_patterns = pattern;
     qt_patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
