@@ -18,13 +18,6 @@ void show_box(QMessageBox::Icon icon, const QString& text) {
 
 }  // namespace
 
-QString box_text(const std::string& text) {
-  QString out = QString::fromStdString(text);
-  out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return out;
-}
-
 void MessageBoxDialogs::read_error(const QString& text) {
   show_box(QMessageBox::Warning, text);
 }

@@ -51,7 +51,4 @@ class QtSoundPlayer : public SoundPlayer {
   std::unique_ptr<QSoundEffect> effect_;
 };
 
-// A box text with CR line ends as Qt shows it.
-QString box_text(const std::string& text);
-
 }  // namespace pelmira

@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+#include "core/qt/box_text.h"
+
 namespace pelmira {
 namespace {
 

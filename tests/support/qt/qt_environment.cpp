@@ -1,5 +1,6 @@
-#include "window_test_support.h"
+#include "support/qt/qt_environment.h"
 
+#include <QDialog>
 #include <QWidget>
 
 #include <cstdlib>
@@ -8,9 +9,13 @@ namespace pelmira::testing {
 namespace {
 
 int g_argc = 1;
-char g_program[] = "test_notifier_qt";
+char g_program[] = "pelmira-window-test";
 char* g_argv[] = {g_program, nullptr};
 
+std::string g_config_home;
+int g_expected_modals = 0;
+
+// The one registration of the test program (see the header for how this file is linked in).
 [[maybe_unused]] ::testing::Environment* const kEnvironment =
     ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
@@ -18,7 +23,8 @@ char* g_argv[] = {g_program, nullptr};
 
 void QtEnvironment::SetUp() {
   config_home_ = std::make_unique<TestFolder>();
-  ::setenv("XDG_CONFIG_HOME", config_home_->path().c_str(), 1);
+  g_config_home = config_home_->path();
+  ::setenv("XDG_CONFIG_HOME", g_config_home.c_str(), 1);
   ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
   app_ = std::make_unique<QApplication>(g_argc, g_argv);
   QApplication::setQuitOnLastWindowClosed(false);
@@ -29,12 +35,31 @@ void QtEnvironment::TearDown() {
   config_home_.reset();
 }
 
+const std::string& QtEnvironment::config_home() {
+  return g_config_home;
+}
+
+void close_modal(QWidget& widget) {
+  widget.close();
+  if (auto* dialog = qobject_cast<QDialog*>(&widget); dialog && dialog->isVisible())
+    dialog->reject();
+}
+
+void expect_modal_dialog() {
+  ++g_expected_modals;
+}
+
+void stop_expecting_modal_dialog() {
+  --g_expected_modals;
+}
+
 ModalDialogGuard::ModalDialogGuard() {
   timer_.setInterval(20);
   QObject::connect(&timer_, &QTimer::timeout, [] {
+    if (g_expected_modals > 0) return;
     if (QWidget* modal = QApplication::activeModalWidget()) {
       ADD_FAILURE() << "unexpected modal dialog: " << modal->windowTitle().toStdString();
-      modal->close();
+      close_modal(*modal);
     }
   });
   timer_.start();
