@@ -1,0 +1,66 @@
+// The main window with its widgets on the offscreen platform: one full window refresh with
+// every panel shown, first as the session and the widgets take it, then with the window
+// painted as well.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPixmap>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+
+#include "mainwindow/qt/pelmira_window.h"
+#include "settings/qt/qsettings_store.h"
+
+namespace pelmira {
+namespace {
+
+class ShownWindow {
+ public:
+  ShownWindow()
+      : store_(folder_.path()),
+        window_(store_, ProgramInfo::this_build("/opt/pelmira", folder_.path().toStdString())) {
+    window_.load({});
+    window_.session().msg2_Click(0);
+    window_.render();
+    window_.show();
+  }
+  PelmiraWindow& window() { return window_; }
+
+ private:
+  QTemporaryDir folder_;
+  QSettingsStore store_;
+  PelmiraWindow window_;
+};
+
+void BM_window_refresh(benchmark::State& bench) {
+  ShownWindow shown;
+  for (auto _ : bench) {
+    shown.window().session().mein1();
+    shown.window().render();
+  }
+}
+BENCHMARK(BM_window_refresh)->Unit(benchmark::kMillisecond);
+
+void BM_window_refresh_and_paint(benchmark::State& bench) {
+  ShownWindow shown;
+  for (auto _ : bench) {
+    shown.window().session().mein1();
+    shown.window().render();
+    benchmark::DoNotOptimize(shown.window().grab());
+  }
+}
+BENCHMARK(BM_window_refresh_and_paint)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace pelmira
+
+int main(int argc, char** argv) {
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,220 @@
+#include "mainwindow/qt/pelmira_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollBar>
+
+#include "core/error_report.h"
+#include "core/twips.h"
+#include "mainwindow/qt/help_window.h"
+#include "mainwindow/qt/main_dialogs_qt.h"
+#include "mainwindow/qt/panel_frames.h"
+#include "mainwindow/qt/year_calendar_view.h"
+
+namespace pelmira {
+namespace {
+
+// However few panels are shown, the window keeps its menu bar usable.
+constexpr int kMinimumWidth = 240;
+constexpr int kMinimumHeight = 120;
+
+}  // namespace
+
+PelmiraWindow::PelmiraWindow(SettingsStore& store, ProgramInfo info, MainDialogs* dialogs,
+                             Clock clock, QWidget* parent)
+    : QMainWindow(parent) {
+  setObjectName(QStringLiteral("pelmira"));
+  setAccessibleName(QStringLiteral("Pelmira"));
+  setWindowTitle(QStringLiteral("Pelmira(年齢計算ソフト)"));
+  setMinimumSize(kMinimumWidth, kMinimumHeight);
+  timer_.setObjectName(QStringLiteral("Timer1"));
+  if (!dialogs) {
+    own_dialogs_ = std::make_unique<QtMainDialogs>(this);
+    dialogs = own_dialogs_.get();
+  }
+  session_ =
+      std::make_unique<MainSession>(store, *dialogs, *this, std::move(info), std::move(clock));
+  menus_ = build_main_menus(menuBar());
+  auto* surface = new QWidget(this);
+  surface->setObjectName(QStringLiteral("surface"));
+  setCentralWidget(surface);
+  build_panels(surface);
+  connect_menus();
+}
+
+PelmiraWindow::~PelmiraWindow() {
+  if (help_) delete help_;
+  while (busy_depth_ > 0) set_busy(false);
+}
+
+void PelmiraWindow::build_panels(QWidget* surface) {
+  year_calendar_ = new YearCalendarView(surface);
+  connect(year_calendar_, &YearCalendarView::year_changed, this, [this](int year) {
+    forward([&] { session_->HScroll1_Change(static_cast<i16>(year)); });
+  });
+  panels_ = {new InputPanel(surface),   new ReportPanel(surface), new CalendarPanel(surface),
+             new ListingPanel(surface), new ListPanel(surface),   new NotificationPanel(surface)};
+  for (PanelFrame* panel : panels_) {
+    panel->hide();
+    connect(panel, &PanelFrame::close_clicked, this,
+            [this](int index) { forward([&] { session_->Command6_Click(index); }); });
+  }
+}
+
+void PelmiraWindow::connect_menus() {
+  const auto on = [this](QAction* action, auto operation) {
+    connect(action, &QAction::triggered, this, [this, operation] { forward(operation); });
+  };
+  on(menus_.msryu, [this] { session_->msryu_Click(); });
+  on(menus_.rsyuryou, [this] { session_->rsyuryou_Click(); });
+  for (int slot = 0; slot < 2; ++slot)
+    on(menus_.m2[static_cast<std::size_t>(slot)], [this, slot] { session_->m2_Click(slot); });
+  for (int i = 0; i < kPanelCount; ++i)
+    on(menus_.m1[static_cast<std::size_t>(i)], [this, i] { session_->m1_Click(i); });
+  for (int i = 0; i < 2; ++i)
+    on(menus_.msg2[static_cast<std::size_t>(i)], [this, i] { session_->msg2_Click(i); });
+  on(menus_.fnc01, [this] { session_->fnc01_Click(); });
+  for (int kind = 0; kind < kListingKindCount; ++kind)
+    on(menus_.itirank1[static_cast<std::size_t>(kind)],
+       [this, kind] { session_->itirank1_Click(static_cast<i16>(kind)); });
+  connect(menus_.pelmirahelp01, &QAction::triggered, this, &PelmiraWindow::open_help);
+  on(menus_.ghfail, [this] { session_->ghfail_Click(); });
+  on(menus_.pelmirahelp03, [this] { session_->pelmirahelp03_Click(); });
+}
+
+template <class Operation>
+void PelmiraWindow::forward(Operation&& operation) {
+  if (unloaded_) return;
+  operation();
+  render();
+}
+
+void PelmiraWindow::load(const std::vector<std::string>& arguments) {
+  session_->Form_Load(arguments);
+  render();
+}
+
+void PelmiraWindow::render() {
+  setWindowTitle(QString::fromStdString(session_->view().report.window_caption));
+  render_menus(menus_, *session_);
+  for (PanelFrame* panel : panels_) panel->render(*session_);
+  const std::optional<YearCalendar>& calendar = session_->view().year_calendar;
+  year_calendar_->show_calendar(calendar ? &*calendar : nullptr, session_->year_calendar_year());
+}
+
+void PelmiraWindow::open_help() {
+  if (!help_) help_ = new HelpWindow();
+  show_help_contents(*help_, session_->info().program_folder);
+}
+
+// --- Events ---------------------------------------------------------------------------------
+
+void PelmiraWindow::closeEvent(QCloseEvent* event) {
+  if (unloaded_) {
+    event->accept();
+    return;
+  }
+  if (!session_->Form_QueryUnload()) {
+    event->ignore();
+    render();
+    return;
+  }
+  session_->Form_Unload();
+  unloaded_ = true;
+  if (help_) help_->close();
+  event->accept();
+  Q_EMIT unloaded();
+}
+
+void PelmiraWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (year_calendar_) year_calendar_->setGeometry(centralWidget()->rect());
+  if (!unloaded_) session_->Form_Resize();
+}
+
+void PelmiraWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange && !unloaded_) session_->Form_Resize();
+}
+
+// --- WindowPort -----------------------------------------------------------------------------
+
+WindowState PelmiraWindow::window_state() const {
+  if (isMinimized()) return WindowState::kMinimised;
+  if (isMaximized()) return WindowState::kMaximised;
+  return WindowState::kNormal;
+}
+
+int PelmiraWindow::window_width() const {
+  return pixels_to_twips(width());
+}
+
+int PelmiraWindow::window_height() const {
+  return pixels_to_twips(height());
+}
+
+int PelmiraWindow::window_left() const {
+  return pixels_to_twips(pos().x());
+}
+
+int PelmiraWindow::window_top() const {
+  return pixels_to_twips(pos().y());
+}
+
+int PelmiraWindow::screen_vertical_pixels() const {
+  const QScreen* shown_on = screen() ? screen() : QGuiApplication::primaryScreen();
+  return shown_on ? shown_on->geometry().height() : 768;
+}
+
+void PelmiraWindow::move_window(int left, int top) {
+  QPoint place(twips_to_pixels(left), twips_to_pixels(top));
+  // A stored place off every screen (another monitor gone, a damaged setting) would leave
+  // the window out of reach: it then opens at the top left of the available area.
+  const QScreen* shown_on = QGuiApplication::screenAt(place);
+  if (!shown_on && QGuiApplication::primaryScreen())
+    place = QGuiApplication::primaryScreen()->availableGeometry().topLeft();
+  move(place);
+}
+
+void PelmiraWindow::resize_window(std::optional<int> width, std::optional<int> height) {
+  resize(width ? twips_to_pixels(*width) : this->width(),
+         height ? twips_to_pixels(*height) : this->height());
+}
+
+void PelmiraWindow::show_normal() {
+  if (isMinimized() || isMaximized()) showNormal();
+}
+
+void PelmiraWindow::place_panels(const LayoutPlan& plan) {
+  const auto& shown = session_->panel_items();
+  for (int i = 0; i < kPanelCount; ++i) {
+    PanelFrame* panel = panels_[static_cast<std::size_t>(i)];
+    if (i == kListPanel) continue;
+    const std::optional<PanelPlace>& place = plan.places[static_cast<std::size_t>(i)];
+    if (place) panel->move(twips_to_pixels(place->left), twips_to_pixels(place->top));
+    panel->setVisible(place.has_value());
+  }
+  PanelFrame* list = panels_[kListPanel];
+  if (plan.list)
+    list->setGeometry(twips_to_pixels(plan.list->left), twips_to_pixels(plan.list->top),
+                      twips_to_pixels(plan.list->width), twips_to_pixels(plan.list->height));
+  list->setVisible(shown[kListPanel]);
+}
+
+void PelmiraWindow::request_close() {
+  QTimer::singleShot(0, this, [this] { close(); });
+}
+
+void PelmiraWindow::set_busy(bool busy) {
+  if (busy) {
+    if (busy_depth_++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else if (busy_depth_ > 0) {
+    if (--busy_depth_ == 0) QApplication::restoreOverrideCursor();
+  }
+  for (PanelFrame* panel : panels_) panel->setEnabled(busy_depth_ == 0);
+}
+
+}  // namespace pelmira
