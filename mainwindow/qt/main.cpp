@@ -3,11 +3,14 @@
 // setting of the program and ends.
 //
 // With PELMIRA_EXIT_AFTER_PAINT set in the environment the program ends as soon as the
-// window has first been painted, storing nothing: the start-up benchmark times that.
+// window has first been painted, storing nothing: the start-up benchmark times that. With
+// PELMIRA_SCREENSHOT=<file.png> it saves a picture of the screen first (for the README and
+// for looking at the window on a headless X server).
 
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QScreen>
 #include <QTimer>
 
 #include <cstdlib>
@@ -20,21 +23,28 @@
 
 namespace {
 
-// Ends the program right after the first paint of the window it watches.
+// Ends the program right after the first paint of the window it watches, storing nothing;
+// saves the screen to `screenshot` first when one is named.
 class ExitAfterFirstPaint : public QObject {
  public:
-  using QObject::QObject;
+  explicit ExitAfterFirstPaint(QString screenshot) : screenshot_(std::move(screenshot)) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Paint && !done_) {
       done_ = true;
-      QTimer::singleShot(0, [] { std::_Exit(0); });
+      // A picture waits for the window system to show every widget painted.
+      QTimer::singleShot(screenshot_.isEmpty() ? 0 : 500, [this] {
+        if (!screenshot_.isEmpty())
+          QGuiApplication::primaryScreen()->grabWindow(0).save(screenshot_, "PNG");
+        std::_Exit(0);
+      });
     }
     return QObject::eventFilter(watched, event);
   }
 
  private:
+  QString screenshot_;
   bool done_ = false;
 };
 
@@ -65,8 +75,10 @@ int main(int argc, char** argv) {
   QObject::connect(&window, &pelmira::PelmiraWindow::unloaded, &app, &QCoreApplication::quit,
                    Qt::QueuedConnection);
 
-  ExitAfterFirstPaint exit_after_paint;
-  if (std::getenv("PELMIRA_EXIT_AFTER_PAINT")) window.installEventFilter(&exit_after_paint);
+  ExitAfterFirstPaint exit_after_paint(qEnvironmentVariable("PELMIRA_SCREENSHOT"));
+  if (qEnvironmentVariableIsSet("PELMIRA_EXIT_AFTER_PAINT") ||
+      qEnvironmentVariableIsSet("PELMIRA_SCREENSHOT"))
+    window.installEventFilter(&exit_after_paint);
 
   window.load(data_file_arguments(QCoreApplication::arguments()));
   if (window.session().exit_mode() != pelmira::ExitMode::kDeleteForced) window.show();
