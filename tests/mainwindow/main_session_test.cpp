@@ -28,12 +28,6 @@ using Answer = MainDialogs::Answer;
 const LocalDateTime kNow{2026, 12, 8, 10, 20, 30};
 constexpr int kRevision = 3;
 
-std::string data_file(std::initializer_list<std::string> lines) {
-  std::string text = "Pelmira年齢計算用リスト\r\n";
-  for (const std::string& line : lines) text += line + "\r\n";
-  return testing::cp932(text);
-}
-
 class MainSessionTest : public ::testing::Test {
  protected:
   MainSession& started(std::vector<std::string> arguments = {}) {
@@ -157,9 +151,10 @@ TEST_F(MainSessionTest, RdqDeletesEverySettingAndEnds) {
 }
 
 TEST_F(MainSessionTest, FilesOnTheCommandLineAreAddedAndShowTheList) {
-  const std::string family =
-      folder_.write("family.txt", data_file({"山田太郎^1990 1 2^", "山田花子^1992 3 4^"}));
-  const std::string friends = folder_.write("friends.txt", data_file({"佐藤一郎^1985 5 6^"}));
+  const std::string family = folder_.write(
+      "family.txt", testing::cp932_data_file({"山田太郎^1990 1 2^", "山田花子^1992 3 4^"}));
+  const std::string friends =
+      folder_.write("friends.txt", testing::cp932_data_file({"佐藤一郎^1985 5 6^"}));
   MainSession& session = started({family, friends});
   EXPECT_TRUE(session.started());
   EXPECT_TRUE(reporter_.empty());
@@ -474,7 +469,8 @@ TEST_F(MainSessionTest, SettingsDeletionAnsweredYesLeavesAFreshStore) {
 }
 
 TEST_F(MainSessionTest, UnsavedChangesAskFirstAndCancelKeepsTheWindow) {
-  const std::string family = folder_.write("family.txt", data_file({"山田太郎^1990 1 2^"}));
+  const std::string family =
+      folder_.write("family.txt", testing::cp932_data_file({"山田太郎^1990 1 2^"}));
   MainSession& session = started({family});
   // As an edit of the list would.
   const_cast<PersonTable&>(session.persons()).changed = 1;

@@ -18,6 +18,7 @@
 #include "people/data_reader.h"
 #include "people/list03.h"
 #include "people/person_table.h"
+#include "support/test_folder.h"
 
 namespace pelmira::testing {
 
@@ -65,9 +66,7 @@ inline std::string sjis(std::string_view utf8) {
 
 // A data file of the given lines after the header, CR LF line ends, in Shift-JIS.
 inline std::string sjis_data_file(const std::vector<std::string>& lines) {
-  std::string text = std::string(kDataFileHeader) + "\r\n";
-  for (const std::string& line : lines) text += line + "\r\n";
-  return sjis(text);
+  return cp932_data_file(lines);
 }
 
 inline std::string utf8_data_file(const std::vector<std::string>& lines, bool bom = false) {

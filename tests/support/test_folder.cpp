@@ -40,4 +40,10 @@ std::string cp932(std::string_view utf8) {
   return *bytes;
 }
 
+std::string cp932_data_file(const std::vector<std::string>& lines) {
+  std::string text = "Pelmira年齢計算用リスト\r\n";
+  for (const std::string& line : lines) text += line + "\r\n";
+  return cp932(text);
+}
+
 }  // namespace pelmira::testing

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pelmira::testing {
 
@@ -25,5 +26,8 @@ class TestFolder {
 
 // UTF-8 text in CP932 bytes (the test's own texts are always encodable).
 std::string cp932(std::string_view utf8);
+
+// A data file in CP932: the header line, then the given lines, each ended by CR LF.
+std::string cp932_data_file(const std::vector<std::string>& lines);
 
 }  // namespace pelmira::testing

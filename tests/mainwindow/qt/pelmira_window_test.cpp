@@ -40,12 +40,6 @@ using Answer = MainDialogs::Answer;
 
 const LocalDateTime kNow{2026, 12, 8, 10, 20, 30};
 
-std::string data_file(std::initializer_list<std::string> lines) {
-  std::string text = "Pelmira年齢計算用リスト\r\n";
-  for (const std::string& line : lines) text += line + "\r\n";
-  return testing::cp932(text);
-}
-
 class PelmiraWindowTest : public ::testing::Test {
  protected:
   PelmiraWindow& loaded(std::vector<std::string> arguments = {}) {
@@ -129,9 +123,10 @@ TEST_F(PelmiraWindowTest, RdqDeletesTheSettingsWithoutShowingTheWindow) {
 }
 
 TEST_F(PelmiraWindowTest, TwoFilesOnTheCommandLineFillTheList) {
-  const std::string family =
-      data_.write("family.txt", data_file({"山田太郎^1990 1 2^", "山田花子^1992 3 4^"}));
-  const std::string friends = data_.write("friends.txt", data_file({"佐藤一郎^1985 5 6^"}));
+  const std::string family = data_.write(
+      "family.txt", testing::cp932_data_file({"山田太郎^1990 1 2^", "山田花子^1992 3 4^"}));
+  const std::string friends =
+      data_.write("friends.txt", testing::cp932_data_file({"佐藤一郎^1985 5 6^"}));
   loaded({family, friends});
   EXPECT_THAT(panels_visible(), ElementsAre(true, true, true, true, true, false));
   EXPECT_EQ(control<QListView>("List1")->model()->rowCount(), 3);

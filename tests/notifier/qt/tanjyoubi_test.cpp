@@ -28,12 +28,6 @@ using testing::TestFolder;
 const CalendarDate kMonday{2026, 12, 7};
 const QString kCaption = QStringLiteral("2026年12月7日（月）  Lunoka");
 
-std::string data_file(std::initializer_list<std::string> lines) {
-  std::string text = "Pelmira年齢計算用リスト\r\n";
-  for (const std::string& line : lines) text += line + "\r\n";
-  return cp932(text);
-}
-
 QStringList rows_of(const QAbstractItemModel* model) {
   QStringList rows;
   for (int row = 0; row < model->rowCount(); ++row)
@@ -44,10 +38,12 @@ QStringList rows_of(const QAbstractItemModel* model) {
 class TanjyoubiTest : public ::testing::Test {
  protected:
   void with_hits() {
-    folder_.write("family.txt",
-                  data_file({"今日^1990 12 7^", "三日後^1990 12 10^7^02001111000000^"}));
+    folder_.write("family.txt", testing::cp932_data_file(
+                                    {"今日^1990 12 7^", "三日後^1990 12 10^7^02001111000000^"}));
   }
-  void without_hits() { folder_.write("family.txt", data_file({"明日^1990 12 8^"})); }
+  void without_hits() {
+    folder_.write("family.txt", testing::cp932_data_file({"明日^1990 12 8^"}));
+  }
 
   Tanjyoubi& loaded(SettingsStore& store) {
     session_.emplace(store, folder_.path(), "/opt/pelmira", kMonday);
@@ -165,7 +161,7 @@ TEST_F(TanjyoubiTest, TheTestDateAlwaysShowsAndReportsItsCounts) {
 }
 
 TEST_F(TanjyoubiTest, AReadErrorShowsItsBoxAndUnloads) {
-  folder_.write("family.txt", data_file({"今日^1990 12 7^", "壊れた行^1990 12 7"}));
+  folder_.write("family.txt", testing::cp932_data_file({"今日^1990 12 7^", "壊れた行^1990 12 7"}));
   Tanjyoubi& w = loaded();
   ASSERT_EQ(dialogs_.read_errors.size(), 1);
   EXPECT_TRUE(dialogs_.read_errors[0].startsWith(
@@ -179,7 +175,8 @@ TEST_F(TanjyoubiTest, AReadErrorShowsItsBoxAndUnloads) {
 }
 
 TEST_F(TanjyoubiTest, TheDateReadersFatalBoxEndsTheRun) {
-  folder_.write("family.txt", data_file({"x^1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18^"}));
+  folder_.write("family.txt",
+                testing::cp932_data_file({"x^1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18^"}));
   Tanjyoubi& w = loaded();
   EXPECT_EQ(
       dialogs_.alerts,
