@@ -15,6 +15,10 @@ if(PELMIRA_QT_SOURCES)
     Qt6::Core Qt6::Gui Qt6::Widgets Qt6::Multimedia)
   # The logic library has members named like Qt's keyword macros (ProgramState::slots).
   target_compile_definitions(pelmira_qt PUBLIC QT_NO_KEYWORDS)
+  # Where `cmake --install` puts the help file; the main window looks there after its own
+  # folder.
+  target_compile_definitions(pelmira_qt PUBLIC
+    PELMIRA_DATA_DIR="${CMAKE_INSTALL_FULL_DATADIR}/pelmira")
 endif()
 
 foreach(program IN ITEMS mainwindow/qt/main.cpp:pelmira notifier/qt/window_main.cpp:lunoka-window)
