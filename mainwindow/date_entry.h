@@ -80,7 +80,7 @@ bool Command8_Click(ProgramState& state, Keypad& keypad, int index);
 // and answers true. Reports as "Command4_Click".
 bool Command4_Click(ProgramState& state, Keypad& keypad, int index);
 
-// "消す↑" (Command9(1)): clears the display, the number, the unit and the era.
+// "消す↑" (Command9(1)): clears the display, the number, the unit, the era and the sign.
 void clear_keypad(Keypad& keypad);
 
 // The date box gets the focus: state 2.
