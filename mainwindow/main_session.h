@@ -17,6 +17,7 @@
 #include "core/state.h"
 #include "listings/listing.h"
 #include "listings/selector.h"
+#include "mainwindow/date_entry.h"
 #include "mainwindow/main_dialogs.h"
 #include "mainwindow/panel_layout.h"
 #include "mainwindow/session_hosts.h"
@@ -105,6 +106,34 @@ class MainSession {
   void ghfail_Click();             // "現在開いているファイル"
   void pelmirahelp03_Click();      // "バージョン情報"
 
+  // --- Date entry (the input panel and its menu) ------------------------------------------
+
+  void Command7_Click(int digit);  // a digit
+  void Command8_Click(int unit);   // 0 "年", 1 "月", 2 "日"
+  void Command4_Click(int era);    // an era button
+  void Command10_Click(int sign);  // 0 "＋", 1 "－"
+  void Command9_Clear();           // "消す↑"
+  // "Enter" or the Enter key in the date box, with the box's text.
+  void Command9_Enter(std::string_view text);
+  void Text2_GotFocus();
+  // The step button "＝": pressed, released; the timer's tick answers how it goes on.
+  void step_pressed();
+  void step_released();
+  TimerTick Timer1_Timer();
+  void riremodos_Click();        // "戻す(入力)"
+  void Option4_Click(int slot);  // "誕生" / "現在": the slot being entered
+
+  // --- Calendar and listing panes ---------------------------------------------------------
+
+  void Option2_Click(int slot);  // "誕生月" / "現在月"
+  void Label7_Click(int cell);   // a cell of the month calendar
+  void Option6_Click(int side);  // the listing's calculation side
+  // A choice in Combo1(index): the list index chosen.
+  void Combo1_Click(int index, int chosen);
+  // A left click on row `row` of the listing. Answers the person-list row to select (kind
+  // 8), or -1.
+  int List3_MouseDown(int row);
+
   // --- Window events -----------------------------------------------------------------------
 
   // The window's resize event.
@@ -140,6 +169,11 @@ class MainSession {
   i16 start_minute() const { return start_minute_; }
   i16 entry_display_item() const { return entry_display_item_; }
   int calendar_slot() const { return calendar_slot_; }
+  const Keypad& keypad() const { return keypad_; }
+  const InputHistory& input_history() const { return history_; }
+  // Where the focus goes after a typed date: the notification pane's name box while it is
+  // shown, else the date box.
+  bool focus_to_notification_name() const { return panel_items_[kNotificationPanel]; }
 
   // The correction window the reads use (default: the read's own default answer).
   void set_correction_window(std::function<void(CorrectionWindow&)> show);
@@ -166,7 +200,6 @@ class MainSession {
 
   // The person list refresh after files were read; turns the list panel on.
   void refresh_person_list();
-  void nyuryokurireki();
   void check_list_panel_coupling(int panel);
   void read_panel_items_from_setting();
 
@@ -194,8 +227,8 @@ class MainSession {
   PersonTable persons_;
   ListDisplay display_;
   RecentFiles recent_;
-  // The input history: pairs of era texts, row 0 an empty pair.
-  std::vector<std::array<std::string, 2>> history_{{"", ""}};
+  Keypad keypad_;
+  InputHistory history_;
 
   WindowView view_;
   SessionHooks hooks_;

@@ -24,15 +24,8 @@ void MainSession::mein1() {
     }
     if (panel_items_[kCalendarPanel]) view_.month = karenda(state_, calendar_slot_);
     view_.entry_caption = nyurhyouzi(state_, view_.totals, listing_.kind, entry_display_item_);
-    nyuryokurireki();
+    nyuryokurireki(history_, state_);
     if (year_calendar_) view_.year_calendar = formcalnder(year_calendar_year_);
-  });
-}
-
-void MainSession::nyuryokurireki() {
-  trap("nyuryokurireki", [&] {
-    const std::array<std::string, 2> pair{state_.slots[0].era_text, state_.slots[1].era_text};
-    if (history_.empty() || history_.back() != pair) history_.push_back(pair);
   });
 }
 

@@ -53,6 +53,38 @@ void BM_window_refresh_and_paint(benchmark::State& bench) {
 }
 BENCHMARK(BM_window_refresh_and_paint)->Unit(benchmark::kMillisecond);
 
+// Holding "＝" on ＋1日: each tick steps the date, refreshes every panel and repaints the
+// window. Items per second are the steps per second the window reaches.
+void BM_held_step_button(benchmark::State& bench) {
+  ShownWindow shown;
+  MainSession& session = shown.window().session();
+  session.Command10_Click(0);
+  session.Command7_Click(1);
+  session.Command8_Click(2);
+  session.step_pressed();
+  for (auto _ : bench) {
+    shown.window().Timer1_Timer();
+    shown.window().repaint();
+  }
+  session.step_released();
+  bench.SetItemsProcessed(bench.iterations());
+}
+BENCHMARK(BM_held_step_button)->Unit(benchmark::kMillisecond);
+
+// The year calendar of a year built and painted.
+void BM_year_calendar(benchmark::State& bench) {
+  ShownWindow shown;
+  shown.window().session().fnc01_Click();
+  i16 year = 2026;
+  for (auto _ : bench) {
+    shown.window().session().HScroll1_Change(year);
+    shown.window().render();
+    benchmark::DoNotOptimize(shown.window().grab());
+    year = year == 2100 ? 1900 : static_cast<i16>(year + 1);
+  }
+}
+BENCHMARK(BM_year_calendar)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace pelmira
 

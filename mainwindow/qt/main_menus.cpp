@@ -43,6 +43,9 @@ MainMenus build_main_menus(QMenuBar* bar) {
   menus.input = add_menu(bar, "mnyuryk", "入力(&I)");
   menus.m2[0] = add_item(menus.input, QStringLiteral("m2_0"), QStringLiteral("誕生を今日にする"));
   menus.m2[1] = add_item(menus.input, QStringLiteral("m2_1"), QStringLiteral("現在を今日にする"));
+  menus.input->addSeparator();
+  menus.riremodos =
+      add_item(menus.input, QStringLiteral("riremodos"), QStringLiteral("戻す(入力)"));
 
   menus.panels = add_menu(bar, "mgamen", "画面(&V)");
   for (int i = 0; i < kPanelCount; ++i)
@@ -78,6 +81,7 @@ void render_menus(const MainMenus& menus, const MainSession& session) {
     menus.m1[static_cast<std::size_t>(i)]->setChecked(
         session.panel_items()[static_cast<std::size_t>(i)]);
   menus.fnc01->setChecked(session.year_calendar_shown());
+  menus.riremodos->setEnabled(session.input_history().undo_enabled());
   for (int kind = 0; kind < kListingKindCount; ++kind)
     menus.itirank1[static_cast<std::size_t>(kind)]->setChecked(kind == session.listing().kind);
   menus.itirank1[kListingSolarTerms]->setVisible(session.solar_term_listing_offered());

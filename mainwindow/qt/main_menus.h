@@ -21,6 +21,7 @@ struct MainMenus {
 
   QMenu* input = nullptr;  // mnyuryk
   std::array<QAction*, 2> m2{};
+  QAction* riremodos = nullptr;
 
   QMenu* panels = nullptr;  // mgamen
   std::array<QAction*, kPanelCount> m1{};

@@ -1,17 +1,18 @@
 #pragma once
-// The six panels of the main window: each a frame (`Frame1`(i)) with its caption and its
-// "X" close button (`Command6`(i)), holding the controls that show the session's view. The
-// panels paint what the view says and nothing else.
+// The panels of the main window: each a frame (`Frame1`(i)) with its caption and its "X"
+// close button (`Command6`(i)), holding the controls that show the session's view. A panel
+// paints what the view says and forwards its controls' events to the session through the
+// window, which then renders what changed.
 
 #include <QGroupBox>
 
-#include <array>
+#include <functional>
 
 #include "mainwindow/main_session.h"
 #include "notifier/qt/hit_list_model.h"
 
+class QAbstractButton;
 class QLabel;
-class QLineEdit;
 class QListView;
 class QPushButton;
 
@@ -21,10 +22,14 @@ class PanelFrame : public QGroupBox {
   Q_OBJECT
 
  public:
+  // Runs an operation on the session, then renders the window.
+  using Forward = std::function<void(const std::function<void(MainSession&)>&)>;
+
   PanelFrame(int index, const QString& accessible_name, QWidget* parent);
 
   int index() const { return index_; }
   QPushButton* close_button() const { return close_; }
+  void set_forward(Forward forward) { forward_ = std::move(forward); }
 
   // Shows what the session's view holds for this panel.
   virtual void render(const MainSession& session) = 0;
@@ -37,22 +42,17 @@ class PanelFrame : public QGroupBox {
   // A label at a place given in twips inside the frame.
   QLabel* add_label(const QString& name, const QString& accessible_name, int left, int top,
                     int width, int height);
+  // A push button at a place in twips whose click runs `operation` on the session.
+  QPushButton* add_button(const QString& name, const QString& caption, int left, int top, int width,
+                          int height, std::function<void(MainSession&)> operation);
+  void forward(const std::function<void(MainSession&)>& operation) const {
+    if (forward_) forward_(operation);
+  }
 
  private:
   int index_;
   QPushButton* close_ = nullptr;
-};
-
-// Panel 0: the date entry.
-class InputPanel : public PanelFrame {
-  Q_OBJECT
-
- public:
-  explicit InputPanel(QWidget* parent);
-  void render(const MainSession& session) override;
-
- private:
-  QLineEdit* date_box_ = nullptr;
+  Forward forward_;
 };
 
 // Panel 1: the age report.
@@ -72,34 +72,6 @@ class ReportPanel : public PanelFrame {
   QLabel* birthstone_ = nullptr;
 };
 
-// Panel 2: the month calendar.
-class CalendarPanel : public PanelFrame {
-  Q_OBJECT
-
- public:
-  explicit CalendarPanel(QWidget* parent);
-  void render(const MainSession& session) override;
-
- private:
-  QLabel* year_caption_ = nullptr;
-  QLabel* month_caption_ = nullptr;
-  std::array<QLabel*, kDayCells> cells_{};
-};
-
-// Panel 3: the listing.
-class ListingPanel : public PanelFrame {
-  Q_OBJECT
-
- public:
-  explicit ListingPanel(QWidget* parent);
-  void render(const MainSession& session) override;
-  QListView* list() const { return list_; }
-
- private:
-  HitListModel model_;
-  QListView* list_ = nullptr;
-};
-
 // Panel 4: the person list, its header line and its summary line.
 class ListPanel : public PanelFrame {
   Q_OBJECT
@@ -108,6 +80,8 @@ class ListPanel : public PanelFrame {
   explicit ListPanel(QWidget* parent);
   void render(const MainSession& session) override;
   QListView* list() const { return list_; }
+  // Selects a row of the list (a same-date listing row points at its person).
+  void select_row(int row);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -127,8 +101,5 @@ class NotificationPanel : public PanelFrame {
   explicit NotificationPanel(QWidget* parent);
   void render(const MainSession& session) override;
 };
-
-// The fixed-pitch font of the list panes, so that column texts line up.
-QFont list_pane_font();
 
 }  // namespace pelmira

@@ -9,7 +9,10 @@
 
 #include "core/error_report.h"
 #include "core/twips.h"
+#include "mainwindow/qt/calendar_panel.h"
 #include "mainwindow/qt/help_window.h"
+#include "mainwindow/qt/input_panel.h"
+#include "mainwindow/qt/listing_panel.h"
 #include "mainwindow/qt/main_dialogs_qt.h"
 #include "mainwindow/qt/panel_frames.h"
 #include "mainwindow/qt/year_calendar_view.h"
@@ -55,13 +58,35 @@ void PelmiraWindow::build_panels(QWidget* surface) {
   connect(year_calendar_, &YearCalendarView::year_changed, this, [this](int year) {
     forward([&] { session_->HScroll1_Change(static_cast<i16>(year)); });
   });
-  panels_ = {new InputPanel(surface),   new ReportPanel(surface), new CalendarPanel(surface),
-             new ListingPanel(surface), new ListPanel(surface),   new NotificationPanel(surface)};
+  auto* listing = new ListingPanel(surface);
+  auto* list = new ListPanel(surface);
+  panels_ = {new InputPanel(&timer_, surface),
+             new ReportPanel(surface),
+             new CalendarPanel(surface),
+             listing,
+             list,
+             new NotificationPanel(surface)};
   for (PanelFrame* panel : panels_) {
     panel->hide();
+    panel->set_forward([this](const std::function<void(MainSession&)>& operation) {
+      forward([&] { operation(*session_); });
+    });
     connect(panel, &PanelFrame::close_clicked, this,
             [this](int index) { forward([&] { session_->Command6_Click(index); }); });
   }
+  connect(listing, &ListingPanel::context_menu_requested, this,
+          [this](const QPoint& at) { menus_.listing->popup(at); });
+  connect(listing, &ListingPanel::person_row_selected, list, &ListPanel::select_row);
+  connect(&timer_, &QTimer::timeout, this, &PelmiraWindow::Timer1_Timer);
+}
+
+void PelmiraWindow::Timer1_Timer() {
+  TimerTick tick;
+  forward([&] { tick = session_->Timer1_Timer(); });
+  if (tick.stop_timer)
+    timer_.stop();
+  else
+    timer_.setInterval(tick.interval);
 }
 
 void PelmiraWindow::connect_menus() {
@@ -76,6 +101,7 @@ void PelmiraWindow::connect_menus() {
     on(menus_.m1[static_cast<std::size_t>(i)], [this, i] { session_->m1_Click(i); });
   for (int i = 0; i < 2; ++i)
     on(menus_.msg2[static_cast<std::size_t>(i)], [this, i] { session_->msg2_Click(i); });
+  on(menus_.riremodos, [this] { session_->riremodos_Click(); });
   on(menus_.fnc01, [this] { session_->fnc01_Click(); });
   for (int kind = 0; kind < kListingKindCount; ++kind)
     on(menus_.itirank1[static_cast<std::size_t>(kind)],

@@ -35,6 +35,7 @@ class PelmiraWindow : public QMainWindow, public WindowPort {
   void load(const std::vector<std::string>& arguments);
 
   MainSession& session() { return *session_; }
+  const MainSession& session() const { return *session_; }
   const MainMenus& menus() const { return menus_; }
   PanelFrame* panel(int index) const { return panels_[static_cast<std::size_t>(index)]; }
   YearCalendarView* year_calendar() const { return year_calendar_; }
@@ -44,6 +45,9 @@ class PelmiraWindow : public QMainWindow, public WindowPort {
 
   // Shows everything the session's view holds.
   void render();
+
+  // A tick of Timer1: one more step while "＝" is held (tests call it for the timer).
+  void Timer1_Timer();
 
   // --- WindowPort ---
   WindowState window_state() const override;

@@ -27,53 +27,16 @@
 #include "support/qt/qt_environment.h"
 #include "support/recording_main_dialogs.h"
 #include "support/test_folder.h"
+#include "window_fixture.h"
 
 namespace pelmira {
 namespace {
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-using testing::ModalDialogGuard;
-using testing::RecordingMainDialogs;
-using testing::TestFolder;
 using Answer = MainDialogs::Answer;
 
-const LocalDateTime kNow{2026, 12, 8, 10, 20, 30};
-
-class PelmiraWindowTest : public ::testing::Test {
- protected:
-  PelmiraWindow& loaded(std::vector<std::string> arguments = {}) {
-    ProgramInfo info = ProgramInfo::this_build("/opt/pelmira", data_.path());
-    window_.emplace(store_, info, &dialogs_, fixed_clock(kNow));
-    window_->load(arguments);
-    if (!window_->is_unloaded() && window_->session().exit_mode() != ExitMode::kDeleteForced)
-      window_->show();
-    return *window_;
-  }
-
-  template <class T = QWidget>
-  T* control(const char* name) const {
-    T* found = window_->findChild<T*>(QString::fromUtf8(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-  }
-  QAction* action(const char* name) const { return control<QAction>(name); }
-  std::vector<bool> panels_visible() const {
-    std::vector<bool> visible;
-    for (int i = 0; i < kPanelCount; ++i) visible.push_back(window_->panel(i)->isVisible());
-    return visible;
-  }
-  std::string stored(const SettingKey& key) const {
-    return store_.value(kSettingsApplication, key.section, key.key).value_or("<missing>");
-  }
-
-  ModalDialogGuard guard_;
-  TestFolder config_;
-  TestFolder data_;
-  QSettingsStore store_{QString::fromStdString(config_.path())};
-  RecordingMainDialogs dialogs_;
-  std::optional<PelmiraWindow> window_;
-};
+using PelmiraWindowTest = testing::WindowTest;
 
 TEST_F(PelmiraWindowTest, FirstStartShowsFourPanelsInTwoColumns) {
   PelmiraWindow& window = loaded();
