@@ -77,6 +77,7 @@ MainSession::MainSession(SettingsStore& store, MainDialogs& dialogs, WindowPort&
   hooks_.set_busy = [this](bool busy) { window_.set_busy(busy); };
   hooks_.add_recent_file = [this](const std::string& path) { rirekituika(recent_, path); };
   hooks_.remove_recent_file = [this](i16 index) { remove_recent_file(recent_, index); };
+  hooks_.export_lines = [this](i16 mode) { return export_lines(mode); };
   persons_.current_folder = info_.data_folder;
   persons_.current_path = initial_current_path(info_.data_folder);
 }

@@ -25,6 +25,7 @@
 #include "people/data_reader.h"
 #include "people/list03.h"
 #include "people/list_columns.h"
+#include "people/notice_code.h"
 #include "people/person_table.h"
 #include "people/recent_files.h"
 #include "settings/settings_store.h"
@@ -134,6 +135,30 @@ class MainSession {
   // 8), or -1.
   int List3_MouseDown(int row);
 
+  // --- Files (the ファイル menu) and the person list's edit menu ----------------------------
+
+  void ls12_Click();  // "ファイルを開く(新規)": the save question, then a file replaces the list
+  void ls121_Click();             // "ファイルを追加": a file is added to the list
+  void uHozon_Click();            // "上書き保存"
+  void ls13_Click();              // "名前を付けてファイルに保存"
+  void txtout_Click();            // "氏名データをﾃｷｽﾄﾌｧｲﾙに出力"
+  void txtoutir_Click();          // "一覧表示をテキストファイルに出力"
+  void txtoutH_Click();           // "表示画面をテキストファイルに出力"
+  void rirekid_Click(int index);  // a recent file, 1 the newest
+  void rirekic_Click();           // "履歴のクリア"
+  void risinki_Click();           // "リストの内容を全て消す"
+
+  void List1_Click(int row);        // a row of the person list, -1 for none
+  void ls23_Click();                // "削除"
+  void ls231_Click();               // "戻す(削除)"
+  void ls25_Click();                // "重複を削除"
+  void ls26_Click();                // "選択の取り消し"
+  void ls27_Click();                // "移動用の 切り取り"
+  void ls22_Click();                // "切り取りの挿入"
+  void ls32_Click(bool ascending);  // "昇順" / "降順"
+  void ls36_Click(int key);         // a sort key
+  void ls38_Click();                // "基本の並びの表示"
+
   // --- Window events -----------------------------------------------------------------------
 
   // The window's resize event.
@@ -200,6 +225,11 @@ class MainSession {
 
   // The person list refresh after files were read; turns the list panel on.
   void refresh_person_list();
+  // The person list refilled after an edit, with its summary and menu states.
+  void refill_person_list();
+  // Reads one file chosen in the open dialog (rist01), adding or replacing.
+  void rist01(std::uint8_t append);
+  std::vector<std::string> export_lines(i16 mode);
   void check_list_panel_coupling(int panel);
   void read_panel_items_from_setting();
 
@@ -226,6 +256,7 @@ class MainSession {
   ListingControls listing_controls_;
   PersonTable persons_;
   ListDisplay display_;
+  NoticePane pane_;  // the notification entry: name and rule
   RecentFiles recent_;
   Keypad keypad_;
   InputHistory history_;

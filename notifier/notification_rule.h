@@ -13,12 +13,12 @@
 namespace pelmira {
 
 // Show the age on the day, kind 2 (month and day every year), weeks one to four, no moves.
-inline constexpr std::array<i16, 14> kDefaultNoticeCode{1, 2, 0, 0, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0};
+inline constexpr std::array<i16, 14> kDefaultRuleDigits{1, 2, 0, 0, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0};
 
 struct NoticePerson {
   i16 year = 0, month = 0, day = 0;  // birth-side date
   i16 notice_days = 0;
-  std::array<i16, 14> code = kDefaultNoticeCode;
+  std::array<i16, 14> code = kDefaultRuleDigits;
 };
 
 // The date the notifier uses as today, with its day number.

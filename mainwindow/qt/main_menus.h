@@ -15,9 +15,32 @@ class QMenuBar;
 namespace pelmira {
 
 struct MainMenus {
-  QMenu* file = nullptr;  // mfail
+  QMenu* file = nullptr;               // mfail
+  QAction* ls12 = nullptr;             // ファイルを開く(新規)
+  QAction* ls121 = nullptr;            // ファイルを追加
+  QAction* uHozon = nullptr;           // 上書き保存
+  QAction* ls13 = nullptr;             // 名前を付けてファイルに保存
+  QAction* txtout = nullptr;           // 氏名データをﾃｷｽﾄﾌｧｲﾙに出力
+  QAction* txtoutir = nullptr;         // 一覧表示をテキストファイルに出力
+  QAction* txtoutH = nullptr;          // 表示画面をテキストファイルに出力
+  QMenu* recent = nullptr;             // 履歴
+  std::array<QAction*, 10> rirekid{};  // the recent files, newest first
+  QAction* rirekic = nullptr;          // 履歴のクリア
+  QAction* risinki = nullptr;          // リストの内容を全て消す
   QAction* msryu = nullptr;
   QAction* rsyuryou = nullptr;
+
+  QMenu* edit = nullptr;           // ls21, also the person list's context menu
+  QAction* ls231 = nullptr;        // 戻す(削除)
+  QAction* ls23 = nullptr;         // 削除
+  QAction* ls26 = nullptr;         // 選択の取り消し
+  QAction* ls27 = nullptr;         // 移動用の 切り取り
+  QAction* ls22 = nullptr;         // 切り取りの挿入
+  QAction* ls25 = nullptr;         // 重複を削除
+  QMenu* sort = nullptr;           // ls31
+  std::array<QAction*, 5> ls36{};  // the sort keys
+  std::array<QAction*, 2> ls32{};  // 昇順, 降順
+  QAction* ls38 = nullptr;         // 基本の並びの表示
 
   QMenu* input = nullptr;  // mnyuryk
   std::array<QAction*, 2> m2{};

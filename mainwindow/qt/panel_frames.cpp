@@ -2,8 +2,11 @@
 
 #include <QLabel>
 #include <QListView>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QUrl>
 
 #include "core/twips.h"
 #include "mainwindow/qt/widget_support.h"
@@ -107,7 +110,60 @@ ListPanel::ListPanel(QWidget* parent) : PanelFrame(kListPanel, QStringLiteral("�
       add_label(QStringLiteral("Label8"), QStringLiteral("リストの見出し"), 120, 270, 4560, 240);
   header_->setFont(list_pane_font());
   list_ = new_list_view(QStringLiteral("List1"), QStringLiteral("氏名リスト"), &model_, this);
+  list_->viewport()->installEventFilter(this);
+  list_->viewport()->setAcceptDrops(true);
+  list_->setDragDropMode(QAbstractItemView::DropOnly);
   summary_ = add_label(QStringLiteral("Label9"), QStringLiteral("状態"), 120, 0, 4560, 240);
+}
+
+bool ListPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != list_->viewport()) return PanelFrame::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+      const auto* press = static_cast<QMouseEvent*>(event);
+      if (press->button() != Qt::LeftButton) return true;
+      const QModelIndex index = list_->indexAt(press->position().toPoint());
+      const int row = index.isValid() ? index.row() : -1;
+      forward([row](MainSession& s) { s.List1_Click(row); });
+      return true;
+    }
+    case QEvent::MouseButtonRelease: {
+      const auto* release = static_cast<QMouseEvent*>(event);
+      if (release->button() != Qt::RightButton) return false;
+      Q_EMIT context_menu_requested(release->globalPosition().toPoint());
+      return true;
+    }
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+      // Files are copied into the list; anything else is refused.
+      auto* drag = static_cast<QDropEvent*>(event);
+      if (!dropped_files(*drag->mimeData()).empty()) {
+        drag->setDropAction(Qt::CopyAction);
+        drag->accept();
+      } else {
+        drag->ignore();
+      }
+      return true;
+    }
+    case QEvent::Drop: {
+      auto* drop = static_cast<QDropEvent*>(event);
+      const std::vector<std::string> paths = dropped_files(*drop->mimeData());
+      if (paths.empty()) return true;
+      drop->setDropAction(Qt::CopyAction);
+      drop->accept();
+      forward([&paths](MainSession& s) { s.open_files(paths); });
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+std::vector<std::string> dropped_files(const QMimeData& data) {
+  std::vector<std::string> paths;
+  for (const QUrl& url : data.urls())
+    if (url.isLocalFile()) paths.push_back(url.toLocalFile().toStdString());
+  return paths;
 }
 
 void ListPanel::resizeEvent(QResizeEvent* event) {

@@ -7,11 +7,14 @@
 #include <QGroupBox>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "mainwindow/main_session.h"
 #include "notifier/qt/hit_list_model.h"
 
 class QAbstractButton;
+class QMimeData;
 class QLabel;
 class QListView;
 class QPushButton;
@@ -83,8 +86,13 @@ class ListPanel : public PanelFrame {
   // Selects a row of the list (a same-date listing row points at its person).
   void select_row(int row);
 
+ Q_SIGNALS:
+  // The edit menu as a context menu, at a global position.
+  void context_menu_requested(const QPoint& global);
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   HitListModel model_;
@@ -92,6 +100,9 @@ class ListPanel : public PanelFrame {
   QListView* list_ = nullptr;
   QLabel* summary_ = nullptr;
 };
+
+// The local files a drag carries, in the order the shell gives them.
+std::vector<std::string> dropped_files(const QMimeData& data);
 
 // Panel 5: the notification entry for the notifier.
 class NotificationPanel : public PanelFrame {

@@ -77,6 +77,8 @@ void PelmiraWindow::build_panels(QWidget* surface) {
   connect(listing, &ListingPanel::context_menu_requested, this,
           [this](const QPoint& at) { menus_.listing->popup(at); });
   connect(listing, &ListingPanel::person_row_selected, list, &ListPanel::select_row);
+  connect(list, &ListPanel::context_menu_requested, this,
+          [this](const QPoint& at) { menus_.edit->popup(at); });
   connect(&timer_, &QTimer::timeout, this, &PelmiraWindow::Timer1_Timer);
 }
 
@@ -93,6 +95,8 @@ void PelmiraWindow::connect_menus() {
   const auto on = [this](QAction* action, auto operation) {
     connect(action, &QAction::triggered, this, [this, operation] { forward(operation); });
   };
+  connect_file_menu();
+  connect_edit_menu();
   on(menus_.msryu, [this] { session_->msryu_Click(); });
   on(menus_.rsyuryou, [this] { session_->rsyuryou_Click(); });
   for (int slot = 0; slot < 2; ++slot)
@@ -109,6 +113,41 @@ void PelmiraWindow::connect_menus() {
   connect(menus_.pelmirahelp01, &QAction::triggered, this, &PelmiraWindow::open_help);
   on(menus_.ghfail, [this] { session_->ghfail_Click(); });
   on(menus_.pelmirahelp03, [this] { session_->pelmirahelp03_Click(); });
+}
+
+void PelmiraWindow::connect_file_menu() {
+  const auto on = [this](QAction* action, auto operation) {
+    connect(action, &QAction::triggered, this, [this, operation] { forward(operation); });
+  };
+  on(menus_.ls12, [this] { session_->ls12_Click(); });
+  on(menus_.ls121, [this] { session_->ls121_Click(); });
+  on(menus_.uHozon, [this] { session_->uHozon_Click(); });
+  on(menus_.ls13, [this] { session_->ls13_Click(); });
+  on(menus_.txtout, [this] { session_->txtout_Click(); });
+  on(menus_.txtoutir, [this] { session_->txtoutir_Click(); });
+  on(menus_.txtoutH, [this] { session_->txtoutH_Click(); });
+  for (int i = 0; i < static_cast<int>(menus_.rirekid.size()); ++i)
+    on(menus_.rirekid[static_cast<std::size_t>(i)], [this, i] { session_->rirekid_Click(i + 1); });
+  on(menus_.rirekic, [this] { session_->rirekic_Click(); });
+  on(menus_.risinki, [this] { session_->risinki_Click(); });
+}
+
+void PelmiraWindow::connect_edit_menu() {
+  const auto on = [this](QAction* action, auto operation) {
+    connect(action, &QAction::triggered, this, [this, operation] { forward(operation); });
+  };
+  on(menus_.ls231, [this] { session_->ls231_Click(); });
+  on(menus_.ls23, [this] { session_->ls23_Click(); });
+  on(menus_.ls26, [this] { session_->ls26_Click(); });
+  on(menus_.ls27, [this] { session_->ls27_Click(); });
+  on(menus_.ls22, [this] { session_->ls22_Click(); });
+  on(menus_.ls25, [this] { session_->ls25_Click(); });
+  for (int key = 0; key < 5; ++key)
+    on(menus_.ls36[static_cast<std::size_t>(key)], [this, key] { session_->ls36_Click(key); });
+  for (int item = 0; item < 2; ++item)
+    on(menus_.ls32[static_cast<std::size_t>(item)],
+       [this, item] { session_->ls32_Click(item == 0); });
+  on(menus_.ls38, [this] { session_->ls38_Click(); });
 }
 
 template <class Operation>

@@ -75,6 +75,8 @@ class PelmiraWindow : public QMainWindow, public WindowPort {
  private:
   void build_panels(QWidget* surface);
   void connect_menus();
+  void connect_file_menu();
+  void connect_edit_menu();
   // Runs a session operation, then renders what it changed.
   template <class Operation>
   void forward(Operation&& operation);
