@@ -86,6 +86,14 @@ void MainSession::Combo1_Click(int index, int chosen) {
 }
 
 int MainSession::List3_MouseDown(int row) {
+  if (listing_.kind == kListingSameDate) {
+    // The person of the row is selected in the person list, as a click there would.
+    const SameDateClick click =
+        same_date_row_click(persons_, display_, state_, listing_, row, pane_);
+    refill_person_list();
+    if (click.refresh) mein1();
+    return click.list_row;
+  }
   const RowClick click =
       pelmira::List3_MouseDown(state_, listing_, row, person_year_lookup(persons_));
   if (click.refresh) mein1();

@@ -1,0 +1,230 @@
+// The person list pane and the file menu with real widgets: append and drops, the edit menu
+// (sort, delete and undo, cut and insert, duplicates), saving and reopening in both
+// encodings, the exports, the recent files across a restart, a save refused for a name
+// Shift-JIS cannot hold, and the same-date listing's row click.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModel>
+#include <QLabel>
+#include <QListView>
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+
+#include <fstream>
+#include <iterator>
+
+#include "core/encoding.h"
+#include "mainwindow/qt/panel_frames.h"
+#include "support/recording_reporter.h"
+#include "window_fixture.h"
+
+namespace pelmira {
+namespace {
+
+using testing::cp932_data_file;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using testing::RecordingReporter;
+using ::testing::StartsWith;
+using Answer = MainDialogs::Answer;
+
+std::string read_bytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string utf8_data_file(const std::vector<std::string>& lines) {
+  std::string text = "Pelmira年齢計算用リスト\r\n";
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
+class ListFilesTest : public testing::WindowTest {
+ protected:
+  QListView* list() { return control<QListView>("List1"); }
+  // The names of the list rows, each line's first word.
+  std::vector<std::string> names() {
+    std::vector<std::string> shown;
+    const QAbstractItemModel* model = list()->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+      const QString line = model->data(model->index(row, 0)).toString();
+      shown.push_back(line.section(QLatin1Char(' '), 0, 0).trimmed().toStdString());
+    }
+    return shown;
+  }
+  void click_row(int row) {
+    list()->scrollTo(list()->model()->index(row, 0));
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                      list()->visualRect(list()->model()->index(row, 0)).center());
+  }
+  void open(const std::string& path, const char* menu = "ls12") {
+    dialogs_.paths.push_back(path);
+    action(menu)->trigger();
+  }
+  void save_as(const std::string& path) {
+    dialogs_.paths.push_back(path);
+    action("ls13")->trigger();
+  }
+  void drop(const std::vector<std::string>& paths) {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const std::string& path : paths) urls << QUrl::fromLocalFile(QString::fromStdString(path));
+    data.setUrls(urls);
+    QWidget* target = list()->viewport();
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    drag_accepted_ = enter.isAccepted() && enter.dropAction() == Qt::CopyAction;
+    QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &dropped);
+  }
+
+  const std::string family_ = data_.write(
+      "family.txt",
+      cp932_data_file({"山田太郎^1990 1 2^", "佐藤花子^1985 5 6^", "鈴木一郎^2001 3 4^"}));
+  RecordingReporter reporter_;
+  bool drag_accepted_ = false;
+};
+
+TEST_F(ListFilesTest, AppendAndDropAddToTheList) {
+  loaded();
+  open(family_);
+  EXPECT_THAT(names(), ElementsAre("山田太郎", "佐藤花子", "鈴木一郎"));
+  EXPECT_TRUE(window_->panel(kListPanel)->isVisible());
+  const std::string more = data_.write("more.txt", cp932_data_file({"高橋^1970 7 8^"}));
+  open(more, "ls121");
+  EXPECT_EQ(names().size(), 4u);
+  const std::string a = data_.write("a.txt", cp932_data_file({"A^1990 1 1^"}));
+  const std::string b = data_.write("b.txt", cp932_data_file({"B^1991 1 1^"}));
+  const std::string c = data_.write("c.txt", cp932_data_file({"C^1992 1 1^"}));
+  drop({a, b, c});
+  EXPECT_TRUE(drag_accepted_);
+  EXPECT_THAT(names(), ElementsAre("山田太郎", "佐藤花子", "鈴木一郎", "高橋", "A", "B", "C"));
+  EXPECT_EQ(window_->session().persons().open_files_count, 5);
+  // A folder dropped instead of a file is reported; the list keeps its persons.
+  drop({data_.path()});
+  EXPECT_THAT(reporter_.places(), ElementsAre("rist02"));
+  EXPECT_EQ(names().size(), 7u);
+}
+
+TEST_F(ListFilesTest, SortDeleteUndoCutInsertAndDuplicates) {
+  loaded();
+  open(family_);
+  action("ls36_1")->trigger();  // 年月日
+  EXPECT_THAT(names(), ElementsAre("佐藤花子", "山田太郎", "鈴木一郎"));
+  action("ls32_1")->trigger();  // 降順
+  EXPECT_THAT(names(), ElementsAre("鈴木一郎", "山田太郎", "佐藤花子"));
+  action("ls32_0")->trigger();
+
+  for (int i = 0; i < 3; ++i) {
+    click_row(0);
+    action("ls23")->trigger();
+  }
+  EXPECT_TRUE(names().empty());
+  action("ls231")->trigger();  // the last two deleted come back, appended at the end
+  action("ls231")->trigger();
+  EXPECT_THAT(names(), ElementsAre("鈴木一郎", "山田太郎"));
+
+  click_row(1);  // 山田太郎 cut, then inserted next to 鈴木一郎
+  action("ls27")->trigger();
+  EXPECT_THAT(names(), ElementsAre("鈴木一郎"));
+  EXPECT_TRUE(action("ls22")->isEnabled());
+  click_row(0);
+  action("ls22")->trigger();
+  EXPECT_EQ(names().size(), 2u);
+
+  open(data_.write("twice.txt", cp932_data_file({"同じ^2000 1 1^", "同じ^2000 1 1^"})), "ls121");
+  action("ls25")->trigger();
+  EXPECT_EQ(names().size(), 3u);
+}
+
+TEST_F(ListFilesTest, SavedListReopensIntactInBothEncodings) {
+  loaded();
+  const std::vector<std::string> records{"a^b^1990 1 2^", "山田^1980 12 31^7^02001111000100^",
+                                         "'X^2000 2 29^"};
+  const std::string source =
+      data_.write("source.txt", cp932_data_file({"^3^a^b^1990 1 2^", records[1]}));
+  open(source);
+  const std::string copy = data_.path() + "/copy.txt";
+  save_as(copy);
+  const std::string saved = read_bytes(copy);
+  EXPECT_THAT(saved, StartsWith(testing::cp932("Pelmira年齢計算用リスト\r\n^3^a^b^1990 1 2^\r\n"
+                                               "山田^1980 12 31^7^02001111000100^\r\n")));
+  open(copy);
+  EXPECT_EQ(window_->session().persons().personCount, 2);
+
+  const std::string utf8 = data_.write("utf8.txt", utf8_data_file({"髙橋 🎂^1990 1 2^"}));
+  open(utf8);
+  action("uHozon")->trigger();  // 上書き保存 writes it back as UTF-8
+  EXPECT_EQ(read_bytes(utf8).substr(0, 40), utf8_data_file({"髙橋 🎂^1990 1 2^"}).substr(0, 40));
+}
+
+TEST_F(ListFilesTest, NameShiftJisCannotHoldIsRefusedBeforeWriting) {
+  loaded();
+  open(data_.write("emoji.txt", utf8_data_file({"誕生日 🎂^1990 1 2^"})));
+  const std::string target = data_.path() + "/sjis.txt";
+  save_as(target);
+  EXPECT_THAT(dialogs_.texts().back(), HasSubstr("Shift-JISで保存できない文字"));
+  EXPECT_FALSE(std::ifstream(target).good());
+  EXPECT_EQ(window_->session().persons().personCount, 1);
+}
+
+TEST_F(ListFilesTest, EachExportWritesItsText) {
+  loaded();
+  open(family_);
+  const std::string list_text = data_.path() + "/list.txt";
+  dialogs_.paths.push_back(list_text);
+  action("txtout")->trigger();
+  EXPECT_THAT(read_bytes(list_text),
+              StartsWith(testing::cp932("[現在]　令和 8年 12月 8日　での表示です。")));
+  const std::string listing_text = data_.path() + "/listing.txt";
+  dialogs_.paths.push_back(listing_text);
+  action("txtoutir")->trigger();
+  EXPECT_THAT(read_bytes(listing_text), StartsWith(testing::cp932("[誕生]平成 8年 10月 1日")));
+  const std::string report_text = data_.path() + "/report.txt";
+  dialogs_.paths.push_back(report_text);
+  action("txtoutH")->trigger();
+  EXPECT_THAT(read_bytes(report_text), StartsWith(testing::cp932("　　表示画面\r\n")));
+  // An export over a data file is refused and the dialog shown again (then cancelled).
+  dialogs_.paths.push_back(family_);
+  action("txtoutH")->trigger();
+  EXPECT_THAT(dialogs_.texts(), ::testing::Contains(HasSubstr("上書きを拒否します。")));
+  EXPECT_THAT(read_bytes(family_), StartsWith(testing::cp932("Pelmira年齢計算用リスト")));
+}
+
+TEST_F(ListFilesTest, RecentFilesSurviveARestart) {
+  loaded();
+  open(family_);
+  ASSERT_TRUE(window_->close());
+  loaded();
+  QAction* newest = action("rirekid_1");
+  EXPECT_TRUE(newest->isVisible());
+  EXPECT_EQ(newest->text().toStdString(), family_);
+  newest->trigger();
+  EXPECT_EQ(names().size(), 3u);
+  // A file gone from the disk: its error, then the question whether to drop the entry.
+  std::remove(family_.c_str());
+  dialogs_.answers = {Answer::kYes};
+  action("rirekid_1")->trigger();
+  EXPECT_THAT(dialogs_.texts().back(), HasSubstr("履歴からこの項目を削除しますか？"));
+  EXPECT_FALSE(action("rirekid_1")->isVisible());
+}
+
+TEST_F(ListFilesTest, SameDateRowSelectsThePerson) {
+  loaded();
+  open(
+      data_.write("october.txt", cp932_data_file({"山田太郎^1990 1 2^", "十月生まれ^1970 10 1^"})));
+  action("itirank1_8")->trigger();
+  QListView* listing = control<QListView>("List3");
+  EXPECT_EQ(listing->model()->data(listing->model()->index(0, 0)).toString().trimmed(),
+            QStringLiteral("十月生まれ"));
+  QTest::mouseClick(listing->viewport(), Qt::LeftButton, {},
+                    listing->visualRect(listing->model()->index(0, 0)).center());
+  EXPECT_EQ(list()->currentIndex().row(), 1);
+  EXPECT_EQ(slot(0).year, 1970);
+}
+
+}  // namespace
+}  // namespace pelmira
