@@ -16,6 +16,7 @@
 #include "mainwindow/qt/main_dialogs_qt.h"
 #include "mainwindow/qt/panel_frames.h"
 #include "mainwindow/qt/year_calendar_view.h"
+#include "people/qt/correction_dialog.h"
 
 namespace pelmira {
 namespace {
@@ -46,6 +47,8 @@ PelmiraWindow::PelmiraWindow(SettingsStore& store, ProgramInfo info, MainDialogs
   setCentralWidget(surface);
   build_panels(surface);
   connect_menus();
+  session_->set_correction_window(
+      [this](CorrectionWindow& window) { show_correction_dialog(window, this); });
 }
 
 PelmiraWindow::~PelmiraWindow() {

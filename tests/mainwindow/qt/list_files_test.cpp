@@ -7,9 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModel>
+#include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTest>
 #include <QUrl>
 
@@ -18,6 +21,7 @@
 
 #include "core/encoding.h"
 #include "mainwindow/qt/panel_frames.h"
+#include "support/qt/modal_answer.h"
 #include "support/recording_reporter.h"
 #include "window_fixture.h"
 
@@ -224,6 +228,63 @@ TEST_F(ListFilesTest, SameDateRowSelectsThePerson) {
                     listing->visualRect(listing->model()->index(0, 0)).center());
   EXPECT_EQ(list()->currentIndex().row(), 1);
   EXPECT_EQ(slot(0).year, 1970);
+}
+
+}  // namespace
+}  // namespace pelmira
+
+namespace pelmira {
+namespace {
+
+struct HostileFile {
+  const char* name;
+  std::string bytes;
+};
+
+std::vector<HostileFile> hostile_files() {
+  std::string many = "Pelmira年齢計算用リスト\r\n";
+  for (int i = 0; i < 40000; ++i) many += "p" + std::to_string(i) + "^1990 1 2^\r\n";
+  return {
+      {"WrongHeader", "Pelmira\r\na^1990 1 2^\r\n"},
+      {"Binary", std::string("\x00\xFF\xFE\x81\x40\r\n\x1b", 7)},
+      {"InvalidShiftJis",
+       testing::cp932("Pelmira年齢計算用リスト\r\n") + "b\x81\x20^1990 1 2^\r\n"},
+      {"InvalidUtf8", "Pelmira年齢計算用リスト\r\nb\xC3\x28^1990 1 2^\r\n"},
+      {"TenMegabyteLine",
+       testing::cp932("Pelmira年齢計算用リスト\r\n") + std::string(10 << 20, 'x')},
+      {"FortyThousandRecords", many},
+  };
+}
+
+TEST_F(ListFilesTest, HostileFilesKeepThePersonsAlreadyListed) {
+  loaded();
+  open(family_);
+  for (const HostileFile& file : hostile_files()) {
+    open(data_.write(std::string(file.name) + ".txt", file.bytes), "ls121");
+    EXPECT_GE(window_->session().persons().personCount, 3) << file.name;
+    EXPECT_EQ(names()[0], "山田太郎") << file.name;
+  }
+  // A file that vanished between the dialog and the read.
+  open(data_.path() + "/vanished.txt", "ls121");
+  EXPECT_EQ(reporter_.reports().back().number, err::kFileNotFound);
+  EXPECT_FALSE(reporter_.empty());
+  EXPECT_GE(window_->session().persons().personCount, 3);
+}
+
+TEST_F(ListFilesTest, BadLineOpensTheCorrectionWindow) {
+  loaded();
+  const std::string path = data_.write(
+      "bad.txt", cp932_data_file({"山田太郎^1990 1 2^", "壊れた^1990 1^", "鈴木^2001 3 4^"}));
+  QString shown_line;
+  auto answer = testing::answer_next_dialog<QDialog>([&](QDialog& dialog) {
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("不正なデータの修正"));
+    shown_line = dialog.findChild<QLineEdit*>(QStringLiteral("Text1"))->text();
+    dialog.findChild<QPushButton*>(QStringLiteral("Command1_2"))->click();  // 無効
+  });
+  open(path);
+  EXPECT_TRUE(answer.answered());
+  EXPECT_EQ(shown_line, QStringLiteral("壊れた^1990 1^"));
+  EXPECT_THAT(names(), ElementsAre("山田太郎", "鈴木"));
 }
 
 }  // namespace
