@@ -52,6 +52,8 @@ struct ListMenuStates {
 struct ListSummary {
   ListMenuStates menus;
   std::string summary;  // the summary label Label9
+
+  bool operator==(const ListSummary&) const = default;
 };
 
 // Menu states and the summary line for the list as the table holds it (mhyuji). Traps as

@@ -321,5 +321,51 @@ TEST(ListRefresh, LinesSummaryAndTheSameDateListing) {
   EXPECT_TRUE(display.ascending);
 }
 
+// The refresh without lines gives what rist04 gives, with the persons whose lines rist04
+// builds in their place.
+TEST(ListRefresh, RowsAreThoseOfTheLines) {
+  struct Case {
+    const char* name;
+    std::vector<testing::PersonRow> persons;
+    i16 selected;
+    i16 deleted;  // a person left out of the rows, 0 for none
+    bool ascending;
+    i16 listing;
+  };
+  const std::vector<Case> cases = {
+      {"empty", {}, 0, 0, true, kListingFortune},
+      {"one_selected", {{"a", 2000, 5, 3}}, 1, 0, true, kListingFortune},
+      {"descending_selected_last",
+       {{"a", 2000, 5, 3}, {"b", 1990, 1, 1}, {"c", 1980, 12, 31}},
+       3,
+       0,
+       false,
+       kListingFortune},
+      {"selection_not_shown", {{"a", 2000, 5, 3}, {"b", 1990, 1, 1}}, 2, 2, true, kListingSameDate},
+  };
+  const ProgramState state = reference(2010, 8, 8);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    PersonTable table = table_of(c.persons);
+    table.selected_person = c.selected;
+    if (c.deleted > 0) {
+      table.deletedMark[static_cast<std::size_t>(c.deleted)] = 1;
+      st01(table);
+    }
+    ListDisplay display = display_with("1111111111111111", c.listing);
+    display.ascending = c.ascending;
+
+    const ListRefresh refresh = rist04(table, state, display);
+    const ListRows rows = refresh_rows(table, state, display);
+    EXPECT_EQ(rows.persons, shown_rows(table, display));
+    std::vector<std::string> lines;
+    for (const i16 p : rows.persons) lines.push_back(st3(table, state, display, p));
+    EXPECT_EQ(refresh.fill.lines, lines);
+    EXPECT_EQ(rows.selected, refresh.fill.selected);
+    EXPECT_EQ(rows.summary, refresh.summary);
+    EXPECT_EQ(rows.same_date_listing, refresh.same_date_listing);
+  }
+}
+
 }  // namespace
 }  // namespace pelmira
