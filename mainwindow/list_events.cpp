@@ -122,10 +122,8 @@ std::vector<std::string> MainSession::export_lines(i16 mode) {
 // --- The person list and its edit menu -----------------------------------------------------
 
 void MainSession::refill_person_list() {
-  view_.list = rist04(persons_, state_, display_, hooks_.set_busy);
-  view_.list_header = list_header(display_);
-  if (persons_.personCount > 0 || !view_.list.fill.lines.empty())
-    view_.status_text = view_.list.summary.summary;
+  view_.list = refresh_rows(persons_, state_, display_);
+  if (persons_.personCount > 0) view_.status_text = view_.list.summary.summary;
 }
 
 void MainSession::List1_Click(int row) {

@@ -227,6 +227,8 @@ class MainSession {
   void refresh_person_list();
   // The person list refilled after an edit, with its summary and menu states.
   void refill_person_list();
+  std::vector<int> list_inputs() const;
+  void refresh_person_lines();
   // Reads one file chosen in the open dialog (rist01), adding or replacing.
   void rist01(std::uint8_t append);
   std::vector<std::string> export_lines(i16 mode);
@@ -260,6 +262,7 @@ class MainSession {
   RecentFiles recent_;
   Keypad keypad_;
   InputHistory history_;
+  std::vector<int> list_inputs_;  // what the list's lines were last built for
 
   WindowView view_;
   SessionHooks hooks_;

@@ -26,13 +26,33 @@ void MainSession::mein1() {
     view_.entry_caption = nyurhyouzi(state_, view_.totals, listing_.kind, entry_display_item_);
     nyuryokurireki(history_, state_);
     if (year_calendar_) view_.year_calendar = formcalnder(year_calendar_year_);
+    if (persons_.personCount > 0 && list_inputs() != list_inputs_) refresh_person_lines();
   });
 }
 
-void MainSession::refresh_person_list() {
-  view_.list = rist04(persons_, state_, display_, hooks_.set_busy);
+// What the list's lines and its average age depend on besides the persons: the reference
+// date, the calendar and ageing rules, the listing's wording and the columns.
+std::vector<int> MainSession::list_inputs() const {
+  const DateSlot& now = state_.slots[1];
+  std::vector<int> inputs{now.year,          now.month,
+                          now.day,           state_.calendar_mode,
+                          state_.age_shift,  display_.listing_code,
+                          display_.name_tabs};
+  for (const bool column : display_.columns) inputs.push_back(column ? 1 : 0);
+  return inputs;
+}
+
+// The lines again for the same rows, with the summary: the reference date or a rule changed.
+void MainSession::refresh_person_lines() {
+  view_.list = refresh_rows(persons_, state_, display_);
+  ++view_.list_lines_version;
+  list_inputs_ = list_inputs();
   view_.list_header = list_header(display_);
   view_.status_text = view_.list.summary.summary;
+}
+
+void MainSession::refresh_person_list() {
+  refresh_person_lines();
   if (view_.list.same_date_listing && panel_items_[kListingPanel]) {
     view_.listing = caleTan(persons_, state_, listing_);
     listing_.shown = view_.listing;

@@ -22,9 +22,12 @@ struct WindowView {
   Listing listing;                 // List3, rebuilt while the listing panel is shown
   std::optional<MonthGrid> month;  // while the calendar panel is shown
   std::optional<YearCalendar> year_calendar;  // while the year calendar is shown
-  ListRefresh list;                           // the person list's lines and summary
-  std::string list_header;                    // the person list's header line
-  std::string status_text;                    // Label9
+  ListRows list;                              // the person list's rows and summary
+  // Raised whenever the list's lines must be built anew (new persons, columns, reference
+  // date, listing); an unchanged value means the rows only moved.
+  int list_lines_version = 0;
+  std::string list_header;  // the person list's header line
+  std::string status_text;  // Label9
 };
 
 }  // namespace pelmira

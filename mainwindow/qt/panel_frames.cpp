@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScrollBar>
 #include <QUrl>
 
 #include "core/twips.h"
@@ -104,15 +105,23 @@ void ReportPanel::render(const MainSession& session) {
 
 // --- Panel 4: the person list ---------------------------------------------------------------
 
-ListPanel::ListPanel(QWidget* parent) : PanelFrame(kListPanel, QStringLiteral("リスト"), parent) {
+ListPanel::ListPanel(const MainSession& session, QWidget* parent)
+    : PanelFrame(kListPanel, QStringLiteral("リスト"), parent),
+      model_(session.persons(), session.state(), session.list_display()) {
   setTitle(QStringLiteral("  リスト  "));
-  header_ =
-      add_label(QStringLiteral("Label8"), QStringLiteral("リストの見出し"), 120, 270, 4560, 240);
+  header_clip_ = new QWidget(this);
+  header_ = new QLabel(header_clip_);
+  header_->setObjectName(QStringLiteral("Label8"));
+  header_->setAccessibleName(QStringLiteral("リストの見出し"));
   header_->setFont(list_pane_font());
   list_ = new_list_view(QStringLiteral("List1"), QStringLiteral("氏名リスト"), &model_, this);
+  list_->setLayoutMode(QListView::Batched);
   list_->viewport()->installEventFilter(this);
   list_->viewport()->setAcceptDrops(true);
   list_->setDragDropMode(QAbstractItemView::DropOnly);
+  // The header scrolls sideways with the lines under it.
+  connect(list_->horizontalScrollBar(), &QScrollBar::valueChanged, this,
+          [this](int offset) { header_->move(-offset, 0); });
   summary_ = add_label(QStringLiteral("Label9"), QStringLiteral("状態"), 120, 0, 4560, 240);
 }
 
@@ -168,27 +177,61 @@ std::vector<std::string> dropped_files(const QMimeData& data) {
 
 void ListPanel::resizeEvent(QResizeEvent* event) {
   PanelFrame::resizeEvent(event);
-  // The list fills the panel less 600 twips of height and 200 of width; the summary line
-  // sits 250 above the panel's bottom.
+  // The list fills the panel less 600 twips of height and 200 of width, under its header
+  // line; the summary line sits 250 above the panel's bottom.
   const int width_twips = pixels_to_twips(width());
   const int height_twips = pixels_to_twips(height());
-  list_->setGeometry(twips_rect(100, 510, width_twips - 200, height_twips - 600 - 270));
+  const QRect list_place = twips_rect(100, 510, width_twips - 200, height_twips - 600 - 270);
+  list_->setGeometry(list_place);
+  header_clip_->setGeometry(list_place.left() + list_->frameWidth(), twips_to_pixels(270),
+                            list_place.width() - 2 * list_->frameWidth(), twips_to_pixels(240));
   summary_->setGeometry(twips_rect(120, height_twips - 250 - 60, width_twips - 240, 240));
+  apply_column_count();
 }
 
 void ListPanel::render(const MainSession& session) {
   const WindowView& view = session.view();
-  header_->setText(QString::fromStdString(view.list_header));
-  model_.set_lines(view.list.fill.lines);
-  if (view.list.fill.selected >= 0) select_row(view.list.fill.selected);
+  if (view.list_header != header_text_) {
+    header_text_ = view.list_header;
+    header_->setText(QString::fromStdString(header_text_));
+    header_->adjustSize();
+    apply_column_count();
+  }
+  if (view.list_lines_version != lines_version_) {
+    lines_version_ = view.list_lines_version;
+    model_.refill(view.list.persons);
+  } else {
+    model_.show_rows(view.list.persons);
+  }
+  if (view.list.selected >= 0)
+    select_row(view.list.selected);
+  else
+    list_->clearSelection();
   summary_->setText(text_of(view.status_text));
   const bool today = view.report.now_is_today;
   set_colours(summary_, today ? QColor(Qt::black) : QColor(Qt::red),
               palette().color(QPalette::Window));
 }
 
+void ListPanel::apply_column_count() {
+  const QFontMetrics metrics(list_->font());
+  const int measure = metrics.horizontalAdvance(QString::fromStdString(header_text_ + "  "));
+  const int columns = list_column_count(list_->viewport()->width(), measure);
+  if (columns > 1) {
+    list_->setFlow(QListView::TopToBottom);
+    list_->setWrapping(true);
+    list_->setGridSize(QSize(list_->viewport()->width() / columns, metrics.height() + 2));
+  } else {
+    list_->setWrapping(false);
+    list_->setGridSize(QSize());
+  }
+}
+
 void ListPanel::select_row(int row) {
-  if (row >= 0 && row < model_.rowCount()) list_->setCurrentIndex(model_.index(row, 0));
+  if (row >= 0 && row < model_.rowCount()) {
+    list_->setCurrentIndex(model_.index(row, 0));
+    list_->scrollTo(model_.index(row, 0));
+  }
 }
 
 // --- Panel 5: the notification entry --------------------------------------------------------

@@ -12,6 +12,7 @@
 
 #include "mainwindow/main_session.h"
 #include "notifier/qt/hit_list_model.h"
+#include "people/qt/person_list_model.h"
 
 class QAbstractButton;
 class QMimeData;
@@ -75,12 +76,13 @@ class ReportPanel : public PanelFrame {
   QLabel* birthstone_ = nullptr;
 };
 
-// Panel 4: the person list, its header line and its summary line.
+// Panel 4: the person list, its header line and its summary line. The list's lines are
+// built on demand from the session's person table.
 class ListPanel : public PanelFrame {
   Q_OBJECT
 
  public:
-  explicit ListPanel(QWidget* parent);
+  ListPanel(const MainSession& session, QWidget* parent);
   void render(const MainSession& session) override;
   QListView* list() const { return list_; }
   // Selects a row of the list (a same-date listing row points at its person).
@@ -95,10 +97,16 @@ class ListPanel : public PanelFrame {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  HitListModel model_;
+  // As many columns of lines as the list's width holds whole header widths.
+  void apply_column_count();
+
+  PersonListModel model_;
+  QWidget* header_clip_ = nullptr;  // keeps the header within the list's width
   QLabel* header_ = nullptr;
   QListView* list_ = nullptr;
   QLabel* summary_ = nullptr;
+  int lines_version_ = -1;  // the session's list lines the model shows
+  std::string header_text_;
 };
 
 // The local files a drag carries, in the order the shell gives them.

@@ -62,7 +62,7 @@ void PelmiraWindow::build_panels(QWidget* surface) {
     forward([&] { session_->HScroll1_Change(static_cast<i16>(year)); });
   });
   auto* listing = new ListingPanel(surface);
-  auto* list = new ListPanel(surface);
+  auto* list = new ListPanel(*session_, surface);
   panels_ = {new InputPanel(&timer_, surface),
              new ReportPanel(surface),
              new CalendarPanel(surface),

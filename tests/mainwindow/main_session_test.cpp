@@ -160,7 +160,7 @@ TEST_F(MainSessionTest, FilesOnTheCommandLineAreAddedAndShowTheList) {
   EXPECT_TRUE(reporter_.empty());
   EXPECT_EQ(session.persons().personCount, 3);
   EXPECT_EQ(session.persons().open_files_count, 2);
-  EXPECT_EQ(session.view().list.fill.lines.size(), 3u);
+  EXPECT_EQ(session.view().list.persons.size(), 3u);
   EXPECT_THAT(session.view().status_text, HasSubstr("総数  3"));
   // Refilling the list with persons shows its panel.
   EXPECT_THAT(items(), ElementsAre(true, true, true, true, true, false));
