@@ -197,6 +197,16 @@ void make_room_for_list(LayoutPlan& plan, const LayoutInput& input) {
   if (height_in_use < kShortWindowHeight) plan.target_height = plan.available_height;
 }
 
+// A list that kept its old width or height, because the targets left it too little room,
+// would stand out of the window (with no other panel shown the targets are next to nothing):
+// the targets grow to hold it.
+void hold_list(LayoutPlan& plan) {
+  plan.target_width =
+      std::max(plan.target_width, plan.list->left + plan.list->width + kListRightRoom);
+  plan.target_height =
+      std::max(plan.target_height, plan.list->top + plan.list->height + kWindowChrome);
+}
+
 int at_least_for_year_calendar(int length, int minimum, bool year_calendar_shown) {
   return year_calendar_shown ? std::max(length, minimum) : length;
 }
@@ -258,7 +268,10 @@ LayoutPlan plan_panel_layout(const LayoutInput& input) {
 
   if (input.shown[kListPanel]) {
     make_room_for_list(plan, input);
-    if (input.state != WindowState::kMinimised) plan.list = place_list(plan, input);
+    if (input.state != WindowState::kMinimised) {
+      plan.list = place_list(plan, input);
+      hold_list(plan);
+    }
   }
   plan.target_height = at_least_for_year_calendar(plan.target_height, kYearCalendarMinHeight,
                                                   input.year_calendar_shown);

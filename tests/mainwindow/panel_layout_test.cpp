@@ -281,7 +281,9 @@ TEST(PanelLayout, ColumnsPlacesAndTargets) {
        9850, 4150},
       // No column: height 0 + 850, width 50 + 100.
       {"no_panel_shown", panels_changed("000000"), "", "", 150, 850},
-      {"list_alone_is_not_packed", maximised("000010", 16200), "", "", 150, 850},
+      // The list alone keeps its old 4800 x 4000 at 50,50, and the window grows to hold it:
+      // 50 + 4800 + 150 wide, 50 + 4000 + 850 high.
+      {"list_alone_is_not_packed", maximised("000010", 16200), "", "", 5000, 4900},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
@@ -314,21 +316,24 @@ TEST(PanelLayout, ListPlaceAndTargets) {
       // 7950, 9800 x 700; right: left 4900, 4950 x 8600 is larger. Height 8650 - 50 - 850.
       {"full_column_puts_list_right", panels_changed("100110"), "4900,50 4800x7750", 9850, 8650},
       // No column; 8000 left; height 850 is short, so 8000. Both places are 50,50: below.
-      // Height 8000 - 50 - 850 = 7100; width 150 - 50 - 150 < 4800 keeps 4800.
-      {"list_alone", panels_changed("000010"), "50,50 4800x7100", 150, 8000},
+      // Height 8000 - 50 - 850 = 7100; width 150 - 50 - 150 < 4800 keeps 4800, so the
+      // window widens to hold it: 50 + 4800 + 150.
+      {"list_alone", panels_changed("000010"), "50,50 4800x7100", 5000, 8000},
       // Panel 0 400 wide, 3325 high; window 8850 high, not short. Width 500 + 100 = 600,
       // height 3325 + 850 = 4175. Below: top 3425, 550 x 750 = 412500; right: left 500,
       // 100 x 4125 = 412500. Equal: below. Height -100 keeps 4000; width 600 - 200 = 400.
+      // The window grows to hold the kept height: 3425 + 4000 + 850.
       {"equal_areas_keep_below", with_size(maximised("100010", 8850), 0, {400, 3325}),
-       "50,3425 400x4000", 600, 4175},
+       "50,3425 400x4000", 600, 8275},
       // One twip taller: right 100 x 4126 = 412600 beats 412500. Height 4176 - 900 = 3276;
-      // width 600 - 500 - 150 < 400 keeps 4800.
+      // width 600 - 500 - 150 < 400 keeps 4800; the window widens to 500 + 4800 + 150.
       {"larger_right_area_wins", with_size(maximised("100010", 8850), 0, {400, 3326}),
-       "500,50 4800x3276", 600, 4176},
+       "500,50 4800x3276", 5450, 4176},
       // Available 1700 leaves 850 under panel 0 (850 high): width 9850, height 1700. Right,
-      // 4950 x 1650 against 9800 x 750. Height 1700 - 50 - 850 = 800 is not more than 800.
+      // 4950 x 1650 against 9800 x 750. Height 1700 - 50 - 850 = 800 is not more than 800;
+      // the kept 4000 makes the window 50 + 4000 + 850 high.
       {"height_800_keeps_old", with_heights(maximised("100010", 2550), {850}), "4900,50 4800x4000",
-       9850, 1700},
+       9850, 4900},
       {"height_801_taken", with_heights(maximised("100010", 2550), {851}), "4900,50 4800x801", 9850,
        1701},
       // Window 5949: available 5099 leaves 1799 under panel 0: a column for the list, width
@@ -338,8 +343,9 @@ TEST(PanelLayout, ListPlaceAndTargets) {
       // 4950 x 1700 against 100 x 5050; height 5100 - 3400 - 850 = 850.
       {"room_1800_short_window", user_resize(2, "100010", 5950), "50,3400 4800x850", 5000, 5100},
       // Window 7850 (available 7000) is not short for cause 2, which measures the window...
+      // (The kept height 4000 asks for 3400 + 4000 + 850.)
       {"width_change_measures_window", user_resize(2, "100010", 7850), "50,3400 4800x4000", 5000,
-       4150},
+       8250},
       // ...while cause 5 measures its target height, 4150: height 7000, list 7000 - 4250.
       {"restored_measures_target", user_resize(5, "100010", 7850), "50,3400 4800x2750", 5000, 7000},
       // Minimised: available 13 x 768 = 9984, height stretched to it; the list is not placed.
