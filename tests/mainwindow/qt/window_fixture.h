@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "mainwindow/qt/panel_frames.h"
 #include "mainwindow/qt/pelmira_window.h"
 #include "settings/qt/qsettings_store.h"
 #include "settings/setting_keys.h"
