@@ -274,6 +274,8 @@ TEST_F(PersonListModelTest, RowsFollowTheTableThroughEveryChange) {
 }
 
 TEST_F(PersonListModelTest, ScatteredChangesBeyondTheLimitReset) {
+  table_ = table_of(many_persons(2 * PersonListModel::kMaxRunsPerChange + 10));
+  refill();
   const std::vector<i16> all = model_.persons();
   std::vector<i16> every_other;
   for (std::size_t r = 0; r < all.size(); r += 2) every_other.push_back(all[r]);
