@@ -1,5 +1,6 @@
 #include "people/editing.h"
 
+#include <algorithm>
 #include <string>
 #include <unordered_set>
 
@@ -20,7 +21,7 @@ bool is_person(const PersonTable& table, i16 person) {
 // Removes the row at position r (1-based) of an order list; the rows after it move up.
 void remove_row(std::vector<i16>& order, i16 r) {
   const i16 rows = order_length(order);
-  for (i16 k = r; k < rows; ++k) order[index_of(k)] = order[index_of(k) + 1];
+  std::copy(order.begin() + r + 1, order.begin() + rows + 1, order.begin() + r);
   order[index_of(rows)] = 0;
 }
 

@@ -125,9 +125,11 @@ void insert_into_order(std::vector<i16>& order, i16 at, const std::vector<i16>& 
 }
 
 i16 position_in_order(const std::vector<i16>& order, i16 person) {
-  const i16 rows = order_length(order);
-  for (i16 k = 1; k <= rows; ++k)
-    if (order[static_cast<std::size_t>(k)] == person) return k;
+  // One pass that stops at the terminator, without measuring the list first.
+  for (std::size_t k = 1; k < order.size(); ++k) {
+    if (order[k] == 0) return 0;
+    if (order[k] == person) return static_cast<i16>(k);
+  }
   return 0;
 }
 

@@ -4,11 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QPixmap>
 #include <QTemporaryDir>
-
-#include <cstdlib>
 
 #include "mainwindow/qt/pelmira_window.h"
 #include "settings/qt/qsettings_store.h"
@@ -87,12 +84,3 @@ BENCHMARK(BM_year_calendar)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace pelmira
-
-int main(int argc, char** argv) {
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

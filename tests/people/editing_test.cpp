@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -267,6 +268,38 @@ TEST(Overwrite, DaysBeyond16BitsAreReported) {
   EXPECT_EQ(reporter.places(), std::vector<std::string>{"fillPersonFromInput"});
   fillPersonFromInput(table, reference(2024, 5, 3), pane_named("z"), 9);
   EXPECT_EQ(reporter.places().size(), 2u);
+}
+
+// The order lists are measured and searched a word at a time: every size and every place of
+// the terminator, with person numbers whose bytes are zero and stale rows after the end.
+TEST(OrderList, LengthPositionAndReverseAtEveryTerminatorPlace) {
+  const std::vector<i16> kPersons = {1, 256, 0x7FFF, 2, 0x0100, 0x7F00, 3, 0x0001};
+  for (std::size_t size = 0; size <= 40; ++size) {
+    for (std::size_t end = 1; end <= size + 1; ++end) {  // end == size: no terminator
+      SCOPED_TRACE("size " + std::to_string(size) + ", terminator at " + std::to_string(end));
+      // Rows left behind the terminator by a shorter list stay, as after a sort.
+      std::vector<i16> order(size, 0);
+      for (std::size_t k = 1; k < size; ++k)
+        if (k != end) order[k] = kPersons[k % kPersons.size()];
+      if (end + 1 < size) order[end + 1] = 777;  // found only past the end
+      const auto rows = static_cast<i16>(size == 0 ? 0 : std::min(end, size) - 1);
+      EXPECT_EQ(order_length(order), rows);
+      for (i16 r = 1; r <= rows; ++r) {
+        const i16 person = order[static_cast<std::size_t>(r)];
+        const auto first = std::find(order.begin() + 1, order.end(), person) - order.begin();
+        EXPECT_EQ(position_in_order(order, person), first);
+      }
+      EXPECT_EQ(position_in_order(order, 999), 0);
+      EXPECT_EQ(position_in_order(order, 777), 0);
+
+      PersonTable table;
+      table.viewOrder[0] = order;
+      if (size == 0) continue;
+      st9(table, 0);
+      const std::vector<i16> reversed(order.rend() - 1 - rows, order.rend() - 1);
+      EXPECT_EQ(order_rows(table.viewOrder[1]), reversed);
+    }
+  }
 }
 
 TEST(Select, AClickLoadsThePersonIntoTheBirthSideAndThePane) {

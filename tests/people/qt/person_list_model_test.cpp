@@ -274,6 +274,8 @@ TEST_F(PersonListModelTest, RowsFollowTheTableThroughEveryChange) {
 }
 
 TEST_F(PersonListModelTest, ScatteredChangesBeyondTheLimitReset) {
+  table_ = table_of(many_persons(2 * PersonListModel::kMaxRunsPerChange + 10));
+  refill();
   const std::vector<i16> all = model_.persons();
   std::vector<i16> every_other;
   for (std::size_t r = 0; r < all.size(); r += 2) every_other.push_back(all[r]);
@@ -313,26 +315,6 @@ TEST_F(PersonListModelTest, LinesAreKeptUntilTheirPersonChanges) {
   EXPECT_EQ(changed.first().at(0).toModelIndex().row(), row);
   EXPECT_EQ(model_.data(model_.index(row)).toString().toStdString(),
             st3(table_, state_, display_, person));
-}
-
-TEST_F(PersonListModelTest, RowQueries) {
-  const std::vector<i16> rows = model_.persons();
-  EXPECT_EQ(model_.person_at(0), rows.front());
-  EXPECT_EQ(model_.person_at(model_.rowCount() - 1), rows.back());
-  EXPECT_EQ(model_.person_at(-1), 0);
-  EXPECT_EQ(model_.person_at(model_.rowCount()), 0);
-  EXPECT_EQ(model_.row_of(rows[42]), 42);
-  EXPECT_EQ(model_.row_of(0), -1);
-  EXPECT_EQ(model_.row_of(static_cast<i16>(table_.personCount + 1)), -1);
-  EXPECT_FALSE(model_.data(model_.index(0), Qt::FontRole).isValid());
-  EXPECT_EQ(model_.rowCount(model_.index(0)), 0);
-}
-
-TEST_F(PersonListModelTest, AnEmptyTableShowsNoRows) {
-  clear_list(table_);
-  refill();
-  EXPECT_EQ(model_.rowCount(), 0);
-  EXPECT_TRUE(rows().persons.empty());
 }
 
 // A column that fails ends its line empty, as st3 does; the report comes from the event
