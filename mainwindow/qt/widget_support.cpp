@@ -3,6 +3,7 @@
 #include <QListView>
 
 #include "core/twips.h"
+#include "people/qt/line_delegate.h"
 
 namespace pelmira {
 
@@ -49,6 +50,7 @@ QListView* new_list_view(const QString& name, const QString& accessible_name,
   list->setUniformItemSizes(true);
   list->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list->setFont(list_pane_font());
+  list->setItemDelegate(new LineDelegate(list));
   return list;
 }
 
