@@ -13,6 +13,7 @@ class SilentDialogs : public MainDialogs {
  public:
   void message(std::string_view, std::string_view, BoxIcon) override {}
   bool ask_yes_no(std::string_view, std::string_view, BoxIcon, bool) override { return true; }
+  bool ask_ok_cancel(std::string_view, std::string_view, BoxIcon) override { return true; }
   Answer ask_yes_no_cancel(std::string_view, std::string_view, BoxIcon) override {
     return Answer::kYes;
   }
@@ -41,6 +42,7 @@ class StillWindow : public WindowPort {
   void place_panels(const LayoutPlan&) override {}
   void request_close() override {}
   void set_busy(bool) override {}
+  bool start_program(const std::string&, const std::string&) override { return false; }
 };
 
 const LocalDateTime kNow{2026, 12, 7, 9, 30, 0};

@@ -22,6 +22,9 @@ class MainDialogs {
   virtual bool ask_yes_no(std::string_view title, std::string_view text, BoxIcon icon,
                           bool default_no = false) = 0;
 
+  // A box with OK and Cancel; true for OK.
+  virtual bool ask_ok_cancel(std::string_view title, std::string_view text, BoxIcon icon) = 0;
+
   // A box with Yes, No and Cancel, No the default button.
   enum class Answer { kYes, kNo, kCancel };
   virtual Answer ask_yes_no_cancel(std::string_view title, std::string_view text, BoxIcon icon) = 0;

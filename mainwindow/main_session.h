@@ -68,6 +68,9 @@ class WindowPort {
   virtual void request_close() = 0;
   // Busy state: panels disabled and a wait pointer.
   virtual void set_busy(bool busy) = 0;
+  // Starts a program with no arguments in a folder, detached from this one; false when it
+  // could not be started.
+  virtual bool start_program(const std::string& path, const std::string& folder) = 0;
 };
 
 class MainSession {
@@ -159,6 +162,22 @@ class MainSession {
   void ls36_Click(int key);         // a sort key
   void ls38_Click();                // "基本の並びの表示"
 
+  // --- The notification entry (panel 5) and the notifier ---------------------------------
+
+  void Text1_Change(std::string_view name);  // the name box
+  void Text3_Change(std::string_view days);  // the notice-days box
+  void option5_Click(i16 kind);              // 1 日付, 2 月日, 3 年月日, 4 曜日
+  // A rule box ticked or cleared: Check1, Check2, Check6, Check5(0..4), Check3(0..2),
+  // Check4(0..1).
+  enum class RuleBox { kShowAge, kMonthEnd, kBirthMonth, kWeek, kMoveOn, kMoveTo };
+  void rule_box_Click(RuleBox box, int index, bool ticked);
+  void Command2_Click(int index);  // 0 "追加", 1 "書換"
+  void lunokas2_Click();           // the notifier for the "現在" date
+  const NoticePane& notice_pane() const { return pane_; }
+  // lih: "追加" needs a name, "書換" a name and a selected person.
+  bool add_enabled() const;
+  bool rewrite_enabled() const;
+
   // --- Window events -----------------------------------------------------------------------
 
   // The window's resize event.
@@ -229,6 +248,8 @@ class MainSession {
   void refill_person_list();
   std::vector<int> list_inputs() const;
   void refresh_person_lines();
+  // The notification pane's description and visibility from its rule.
+  void describe_rule();
   // Reads one file chosen in the open dialog (rist01), adding or replacing.
   void rist01(std::uint8_t append);
   std::vector<std::string> export_lines(i16 mode);

@@ -24,6 +24,7 @@ void MainSession::mein1() {
     }
     if (panel_items_[kCalendarPanel]) view_.month = karenda(state_, calendar_slot_);
     view_.entry_caption = nyurhyouzi(state_, view_.totals, listing_.kind, entry_display_item_);
+    if (panel_items_[kNotificationPanel]) describe_rule();
     nyuryokurireki(history_, state_);
     if (year_calendar_) view_.year_calendar = formcalnder(year_calendar_year_);
     if (persons_.personCount > 0 && list_inputs() != list_inputs_) refresh_person_lines();

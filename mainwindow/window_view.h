@@ -11,6 +11,7 @@
 #include "listings/listing.h"
 #include "mainwindow/age_report.h"
 #include "people/list_refresh.h"
+#include "people/notice_code.h"
 
 namespace pelmira {
 
@@ -28,6 +29,8 @@ struct WindowView {
   int list_lines_version = 0;
   std::string list_header;  // the person list's header line
   std::string status_text;  // Label9
+  std::string rule_description;     // Label1(3) of the notification pane
+  NoticePaneVisibility rule_boxes;  // which rule boxes the pane shows
 };
 
 }  // namespace pelmira

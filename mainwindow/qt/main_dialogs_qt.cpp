@@ -120,6 +120,11 @@ bool QtMainDialogs::ask_yes_no(std::string_view title, std::string_view text, Bo
                   default_no ? QMessageBox::No : QMessageBox::Yes) == QMessageBox::Yes;
 }
 
+bool QtMainDialogs::ask_ok_cancel(std::string_view title, std::string_view text, BoxIcon icon) {
+  return show_box(title, text, icon, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) ==
+         QMessageBox::Ok;
+}
+
 MainDialogs::Answer QtMainDialogs::ask_yes_no_cancel(std::string_view title, std::string_view text,
                                                      BoxIcon icon) {
   switch (show_box(title, text, icon, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,

@@ -39,6 +39,7 @@ class QtMainDialogs : public MainDialogs {
   void message(std::string_view title, std::string_view text, BoxIcon icon) override;
   bool ask_yes_no(std::string_view title, std::string_view text, BoxIcon icon,
                   bool default_no = false) override;
+  bool ask_ok_cancel(std::string_view title, std::string_view text, BoxIcon icon) override;
   Answer ask_yes_no_cancel(std::string_view title, std::string_view text, BoxIcon icon) override;
   std::optional<std::string> choose_open_path(std::string_view title, std::string_view initial,
                                               std::string_view filter) override;

@@ -153,6 +153,13 @@ MainMenus build_main_menus(QMenuBar* bar) {
         add_item(menus.listing, QStringLiteral("itirank1_%1").arg(kind),
                  utf8(listing_menu_caption(static_cast<i16>(kind))), true);
 
+  menus.settings = add_menu(bar, "msetty", "設定(&S)");
+  menus.setteig =
+      add_item(menus.settings, QStringLiteral("setteig"), QStringLiteral("設定画面の表示"));
+  menus.settings->addSeparator();
+  menus.lunokas2 = add_item(menus.settings, QStringLiteral("lunokas2"),
+                            QStringLiteral("動作確認用 Lunokaを　[現在]の年月日で実行"));
+
   menus.help = add_menu(bar, "pelmirahelp", "ヘルプ(&H)");
   menus.pelmirahelp01 =
       add_item(menus.help, QStringLiteral("pelmirahelp01"), QStringLiteral("目次"));

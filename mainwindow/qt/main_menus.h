@@ -51,6 +51,10 @@ struct MainMenus {
   std::array<QAction*, 2> msg2{};
   QAction* fnc01 = nullptr;
 
+  QMenu* settings = nullptr;    // msetty
+  QAction* setteig = nullptr;   // 設定画面の表示
+  QAction* lunokas2 = nullptr;  // 動作確認用 Lunokaを　[現在]の年月日で実行
+
   QMenu* listing = nullptr;  // itirank
   std::array<QAction*, kListingKindCount> itirank1{};
 

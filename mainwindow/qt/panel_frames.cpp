@@ -234,15 +234,4 @@ void ListPanel::select_row(int row) {
   }
 }
 
-// --- Panel 5: the notification entry --------------------------------------------------------
-
-NotificationPanel::NotificationPanel(QWidget* parent)
-    : PanelFrame(kNotificationPanel, QStringLiteral("「Lunoka」用入力"), parent) {
-  setTitle(QStringLiteral("　入力　リスト　「Lunoka」"));
-}
-
-void NotificationPanel::render(const MainSession& session) {
-  (void)session;
-}
-
 }  // namespace pelmira

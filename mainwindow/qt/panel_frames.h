@@ -112,13 +112,4 @@ class ListPanel : public PanelFrame {
 // The local files a drag carries, in the order the shell gives them.
 std::vector<std::string> dropped_files(const QMimeData& data);
 
-// Panel 5: the notification entry for the notifier.
-class NotificationPanel : public PanelFrame {
-  Q_OBJECT
-
- public:
-  explicit NotificationPanel(QWidget* parent);
-  void render(const MainSession& session) override;
-};
-
 }  // namespace pelmira

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QProcess>
 #include <QScreen>
 #include <QScrollBar>
 
@@ -14,6 +15,7 @@
 #include "mainwindow/qt/input_panel.h"
 #include "mainwindow/qt/listing_panel.h"
 #include "mainwindow/qt/main_dialogs_qt.h"
+#include "mainwindow/qt/notification_panel.h"
 #include "mainwindow/qt/panel_frames.h"
 #include "mainwindow/qt/year_calendar_view.h"
 #include "people/qt/correction_dialog.h"
@@ -110,6 +112,7 @@ void PelmiraWindow::connect_menus() {
     on(menus_.msg2[static_cast<std::size_t>(i)], [this, i] { session_->msg2_Click(i); });
   on(menus_.riremodos, [this] { session_->riremodos_Click(); });
   on(menus_.fnc01, [this] { session_->fnc01_Click(); });
+  on(menus_.lunokas2, [this] { session_->lunokas2_Click(); });
   for (int kind = 0; kind < kListingKindCount; ++kind)
     on(menus_.itirank1[static_cast<std::size_t>(kind)],
        [this, kind] { session_->itirank1_Click(static_cast<i16>(kind)); });
@@ -270,6 +273,10 @@ void PelmiraWindow::place_panels(const LayoutPlan& plan) {
     list->setGeometry(twips_to_pixels(plan.list->left), twips_to_pixels(plan.list->top),
                       twips_to_pixels(plan.list->width), twips_to_pixels(plan.list->height));
   list->setVisible(shown[kListPanel]);
+}
+
+bool PelmiraWindow::start_program(const std::string& path, const std::string& folder) {
+  return QProcess::startDetached(QString::fromStdString(path), {}, QString::fromStdString(folder));
 }
 
 void PelmiraWindow::request_close() {

@@ -62,6 +62,7 @@ class PelmiraWindow : public QMainWindow, public WindowPort {
   void place_panels(const LayoutPlan& plan) override;
   void request_close() override;
   void set_busy(bool busy) override;
+  bool start_program(const std::string& path, const std::string& folder) override;
 
  Q_SIGNALS:
   // The window has unloaded: its settings are written (or deleted) and the program may end.

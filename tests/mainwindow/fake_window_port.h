@@ -31,6 +31,10 @@ class FakeWindowPort : public WindowPort {
   void place_panels(const LayoutPlan& plan) override { plans.push_back(plan); }
   void request_close() override { ++close_requests; }
   void set_busy(bool busy) override { busy_calls.push_back(busy); }
+  bool start_program(const std::string& path, const std::string& folder) override {
+    started.emplace_back(path, folder);
+    return true;
+  }
 
   WindowState state = WindowState::kNormal;
   int width = 6000;
@@ -43,6 +47,7 @@ class FakeWindowPort : public WindowPort {
   int close_requests = 0;
   std::vector<LayoutPlan> plans;
   std::vector<bool> busy_calls;
+  std::vector<std::pair<std::string, std::string>> started;  // program and folder
 };
 
 }  // namespace pelmira::testing

@@ -13,6 +13,12 @@ bool RecordingMainDialogs::ask_yes_no(std::string_view title, std::string_view t
   return next_answer() == Answer::kYes;
 }
 
+bool RecordingMainDialogs::ask_ok_cancel(std::string_view title, std::string_view text,
+                                         BoxIcon icon) {
+  shown.push_back({std::string(title), std::string(text), icon, ShownBox::Kind::kOkCancel});
+  return next_answer() == Answer::kYes;
+}
+
 MainDialogs::Answer RecordingMainDialogs::ask_yes_no_cancel(std::string_view title,
                                                             std::string_view text, BoxIcon icon) {
   shown.push_back({std::string(title), std::string(text), icon, ShownBox::Kind::kYesNoCancel});

@@ -15,7 +15,7 @@ struct ShownBox {
   std::string title;
   std::string text;
   BoxIcon icon = BoxIcon::kNone;
-  enum class Kind { kMessage, kYesNo, kYesNoCancel, kOpen, kSave } kind = Kind::kMessage;
+  enum class Kind { kMessage, kYesNo, kOkCancel, kYesNoCancel, kOpen, kSave } kind = Kind::kMessage;
 };
 
 class RecordingMainDialogs : public MainDialogs {
@@ -23,13 +23,14 @@ class RecordingMainDialogs : public MainDialogs {
   void message(std::string_view title, std::string_view text, BoxIcon icon) override;
   bool ask_yes_no(std::string_view title, std::string_view text, BoxIcon icon,
                   bool default_no) override;
+  bool ask_ok_cancel(std::string_view title, std::string_view text, BoxIcon icon) override;
   Answer ask_yes_no_cancel(std::string_view title, std::string_view text, BoxIcon icon) override;
   std::optional<std::string> choose_open_path(std::string_view title, std::string_view initial,
                                               std::string_view filter) override;
   std::optional<std::string> choose_save_path(std::string_view title, std::string_view initial,
                                               std::string_view filter) override;
 
-  // Answers of the next questions, in order; an unscripted question is answered Yes.
+  // Answers of the next questions, in order; an unscripted question is answered Yes (OK).
   std::deque<Answer> answers;
   // Paths the file dialogs answer, in order; none left: the dialog is cancelled.
   std::deque<std::string> paths;
