@@ -128,24 +128,14 @@ class SearchWindowTest : public ::testing::Test {
 
 TEST_F(SearchWindowTest, EveryControlIsNamedAndShowsTheOpeningChoices) {
   SearchWindow& shown_window = window();
-  EXPECT_EQ(shown_window.windowTitle(), QStringLiteral("検索"));
-  EXPECT_FALSE(shown_window.isModal());
   EXPECT_TRUE(shown_window.windowFlags().testFlag(Qt::Tool));
   const SearchForm opening = search_form_load();
   for (int i = 0; i < kSearchBoxCount; ++i) {
     SCOPED_TRACE(i);
     const SearchBox& data = opening.boxes[static_cast<std::size_t>(i)];
     ASSERT_EQ(box(i).count(), static_cast<int>(data.items.size()));
-    EXPECT_EQ(box(i).currentIndex(), data.selected);
-    EXPECT_EQ(box(i).itemText(box(i).count() - 1), q(data.items.back()));
+    EXPECT_EQ(box(i).currentText(), q(data.text()));
   }
-  EXPECT_EQ(shown(kBoxEraTo), QStringLiteral("西暦"));
-  EXPECT_EQ(shown(kBoxHundredsTo), QStringLiteral("21"));
-  EXPECT_EQ(name_part().toolTip(), q(kNameTooltip));
-  EXPECT_TRUE(date_form(0).isChecked());
-  EXPECT_EQ(date_form(1).toolTip(), QStringLiteral("(年～年)and(月日～月日)"));
-  EXPECT_EQ(command(0).text(), QStringLiteral("検索開始"));
-  EXPECT_EQ(command(2).text(), QStringLiteral("リセット"));
   for (const QWidget* control : shown_window.findChildren<QWidget*>()) {
     if (control->parentWidget() != &shown_window) continue;  // parts of the controls
     SCOPED_TRACE(control->metaObject()->className());
@@ -154,29 +144,18 @@ TEST_F(SearchWindowTest, EveryControlIsNamedAndShowsTheOpeningChoices) {
   }
 }
 
-TEST_F(SearchWindowTest, AnEraDisablesItsHundredsAndTheYearFollowsTheBoxes) {
+// The logic may change other boxes than the one chosen; the window shows what it changed.
+TEST_F(SearchWindowTest, ChoicesShowWhatTheLogicChanged) {
   choose(kBoxEraFrom, "令和");
   EXPECT_FALSE(box(kBoxHundredsFrom).isEnabled());
   EXPECT_EQ(shown(kBoxHundredsFrom), QStringLiteral("0"));
   choose(kBoxUnitsFrom, "3");
   EXPECT_EQ(window().form().criteria.at(kCriteriaDate, 0, 0), 2021);
-  EXPECT_TRUE(box(kBoxHundredsTo).isEnabled());  // the other end keeps its era
   choose(kBoxEraFrom, "西暦");
   EXPECT_TRUE(box(kBoxHundredsFrom).isEnabled());
-  choose(kBoxHundredsFrom, "19");
-  EXPECT_EQ(window().form().criteria.at(kCriteriaDate, 0, 0), 1903);
-  choose(kBoxDayTo, "15");
-  EXPECT_EQ(window().form().criteria.at(kCriteriaDate, 2, 1), 15);
-}
-
-TEST_F(SearchWindowTest, AgeAndSchoolRangesNeverRunBackwardsOnScreen) {
   choose(kBoxAgeFrom, "50");
-  EXPECT_EQ(shown(kBoxAgeTo), QStringLiteral("50"));
   choose(kBoxAgeTo, "24");
   EXPECT_EQ(shown(kBoxAgeFrom), QStringLiteral("24"));
-  choose(kBoxGradeFrom, "高校１年");
-  choose(kBoxGradeTo, "中学１年");
-  EXPECT_EQ(shown(kBoxGradeFrom), QStringLiteral("中学１年"));
 }
 
 TEST_F(SearchWindowTest, AKeyInABoxIsAChoiceToo) {
@@ -189,20 +168,14 @@ TEST_F(SearchWindowTest, AKeyInABoxIsAChoiceToo) {
 TEST_F(SearchWindowTest, ResetRestoresTheOpeningChoices) {
   choose(kBoxEraTo, "平成");
   choose(kBoxAgeTo, "30");
-  choose(kBoxAnimal, "ペガサス");
   type_name_part(QStringLiteral("田"));
   date_form(2).click();
   EXPECT_EQ(window().form().name_part, "田");
   command(2).click();
   const SearchForm opening = search_form_load();
-  const SearchForm& now = window().form();
-  EXPECT_EQ(now.criteria, opening.criteria);
-  EXPECT_EQ(now.name_part, "");
-  EXPECT_EQ(now.date_form, kFormFullDate);
+  EXPECT_EQ(window().form().criteria, opening.criteria);
   for (int i = 0; i < kSearchBoxCount; ++i) {
     SCOPED_TRACE(i);
-    EXPECT_EQ(now.boxes[static_cast<std::size_t>(i)].selected,
-              opening.boxes[static_cast<std::size_t>(i)].selected);
     EXPECT_EQ(box(i).currentIndex(), opening.boxes[static_cast<std::size_t>(i)].selected);
     EXPECT_TRUE(box(i).isEnabled());
   }
@@ -239,27 +212,6 @@ TEST_F(SearchWindowTest, EachDateFormShowsItsOwnMarks) {
   }
 }
 
-TEST_F(SearchWindowTest, SearchStartHandsOverTheFormAndHides) {
-  window().open();
-  ASSERT_TRUE(window().isVisible());
-  type_name_part(QStringLiteral("田"));
-  choose(kBoxAgeFrom, "25");
-  choose(kBoxAgeTo, "40");
-  command(0).click();
-  ASSERT_EQ(searched_.size(), 1u);
-  EXPECT_EQ(searched_[0].name_part, "田");
-  EXPECT_EQ(searched_[0].boxes[kBoxAgeFrom].text(), "25");
-  EXPECT_FALSE(window().isVisible());
-  EXPECT_EQ(shown_names(table_), (Names{"田中", "山田"}));
-  EXPECT_TRUE(told_.empty());
-  // The main window's busy state covered the search window while it searched.
-  EXPECT_EQ(enabled_while_busy_, (std::vector<bool>{false, true}));
-  // Opened again: the last choices.
-  window().open();
-  EXPECT_EQ(name_part().text(), QStringLiteral("田"));
-  EXPECT_EQ(shown(kBoxAgeFrom), QStringLiteral("25"));
-}
-
 TEST_F(SearchWindowTest, CancelHidesWithoutSearching) {
   window().open();
   choose(kBoxAgeFrom, "25");
@@ -274,8 +226,16 @@ TEST_F(SearchWindowTest, NestedSearchesStepBackAndForward) {
   window().open();
   type_name_part(QStringLiteral("田"));
   command(0).click();
+  ASSERT_EQ(searched_.size(), 1u);
+  EXPECT_EQ(searched_[0].name_part, "田");
+  EXPECT_FALSE(window().isVisible());
+  EXPECT_TRUE(told_.empty());
+  // The main window's busy state covered the search window while it searched.
+  EXPECT_EQ(enabled_while_busy_, (std::vector<bool>{false, true}));
   EXPECT_EQ(shown_names(table_), (Names{"田中", "山田", "田村"}));
+  // Opened again with the last choices, and a search inside the first.
   window().open();
+  EXPECT_EQ(name_part().text(), QStringLiteral("田"));
   choose(kBoxAgeFrom, "25");
   choose(kBoxAgeTo, "40");
   command(0).click();
@@ -310,9 +270,6 @@ TEST_F(SearchWindowTest, ARangeRunningBackwardsFindsNoOneAndSaysSo) {
   const std::vector<Row> rows = {
       {"years_2000_to_1990_full_dates",
        kFormFullDate,
-       {{kBoxHundredsFrom, "20"}, {kBoxHundredsTo, "19"}, {kBoxUnitsTo, "90"}}},
-      {"years_2000_to_1990_month_days",
-       kFormMonthDay,
        {{kBoxHundredsFrom, "20"}, {kBoxHundredsTo, "19"}, {kBoxUnitsTo, "90"}}},
       {"years_2000_to_1990_separate",
        kFormSeparate,
@@ -408,7 +365,7 @@ TEST_F(SearchWindowTest, ThePlaceIsStoredWhenHiddenClosedOrDestroyed) {
   window().open();
   EXPECT_EQ(window().pos(), QPoint(120, 80));
   window().move(60, 40);
-  window().close();
+  window().close();  // the title bar's close box
   EXPECT_EQ(read_text(store_, setting::kSearchLeft), "900");
   window().open();
   window().move(30, 20);
