@@ -386,6 +386,23 @@ bool search_start(PersonTable& table, const ProgramState& state, const SearchFor
   });
 }
 
+SearchOutcome run_search(PersonTable& table, const ProgramState& state, const SearchForm& form,
+                         const BusyState& busy) {
+  SearchOutcome outcome;
+  outcome.searched = search_start(table, state, form, busy);
+  outcome.found = order_length(table.viewOrder[0]);
+  return outcome;
+}
+
+std::string_view search_notice(const SearchOutcome& outcome) {
+  return outcome.found == 0 ? kNothingFoundText : std::string_view();
+}
+
+void recount_reference_bounds(SearchForm& form, const ProgramState& state) {
+  if (!box_empty(form, kBoxAgeFrom) || !box_empty(form, kBoxAgeTo)) toshi1(form, state);
+  if (!box_empty(form, kBoxGradeFrom) || !box_empty(form, kBoxGradeTo)) gakkou1(form, state);
+}
+
 void ls24(PersonTable& table) {
   if (table.search_depth <= 0) return;
   table.search_depth = static_cast<i16>(table.search_depth - 1);

@@ -83,6 +83,15 @@ struct SearchForm {
 
 inline constexpr std::string_view kSearchTitle = "検索";
 inline constexpr std::string_view kNameTooltip = "入力した文字列を含む名前を検索します。";
+// The date forms' option buttons (Option2), by date form.
+inline constexpr std::array<std::string_view, 3> kDateFormCaptions{"年月日", "月日", "日"};
+inline constexpr std::array<std::string_view, 3> kDateFormTooltips{
+    "年月日～年月日まで", "(年～年)and(月日～月日)", "(年～年)and(月～月)and(日～日)"};
+// The buttons (Command1): search, cancel, reset.
+inline constexpr std::array<std::string_view, 3> kSearchCommandCaptions{"検索開始", "キャンセル",
+                                                                        "リセット"};
+// Told after a search that leaves the list empty.
+inline constexpr std::string_view kNothingFoundText = "該当するデータが有りません。";
 
 // A window as it opens: the boxes filled, then reset (rs1). Traps as "検索Form_Load".
 SearchForm search_form_load();
@@ -134,6 +143,30 @@ void ks2(PersonTable& table, const ProgramState& state, const SearchForm& form,
 // writes the persons found). Returns whether it searched. Traps as "検索Command1_Click".
 bool search_start(PersonTable& table, const ProgramState& state, const SearchForm& form,
                   const BusyState& busy = {});
+
+// What "検索開始" did, for the window that asked to tell the user.
+struct SearchOutcome {
+  bool searched = false;  // false: the list was empty and nothing was searched
+  i32 found = 0;          // the persons listed after it
+
+  bool operator==(const SearchOutcome&) const = default;
+};
+
+// search_start, and how many persons the list holds after it. A range that runs backwards
+// (a year "from" after its "to", a full date "from" after its "to") is no error: it finds no
+// one and the list is left empty at the new depth, from where ls24 steps back.
+SearchOutcome run_search(PersonTable& table, const ProgramState& state, const SearchForm& form,
+                         const BusyState& busy = {});
+
+// The note the user is shown after a search: kNothingFoundText when the list is empty after
+// it (nothing found, or nothing there to search), the empty text otherwise.
+std::string_view search_notice(const SearchOutcome& outcome);
+
+// The age and school bounds counted again at the reference date as it is now. The boxes keep
+// their choices while the window stays open and between openings, and the "現在" date or the
+// ageing rule may change meanwhile; a search runs this first so that "年齢 20" means 20 at
+// the date the list shows. A pair whose boxes are both empty keeps its bounds.
+void recount_reference_bounds(SearchForm& form, const ProgramState& state);
 
 // "検索を前に戻す" (ls24) and "検索を後に進める" (ls241): one level back or forward, the
 // list rebuilt from the search levels in person-number order. Out of range they do nothing.

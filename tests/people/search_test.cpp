@@ -341,6 +341,80 @@ TEST(Search, SixStarBoxesAgreeWithTheSixStarColumn) {
   }
 }
 
+TEST(Search, RangesRunningBackwardsFindNoOne) {
+  struct Row {
+    const char* name;
+    i16 form;
+    std::vector<std::pair<int, std::string>> choices;
+  };
+  const std::vector<std::pair<int, std::string>> years_2000_to_1990 = {
+      {kBoxHundredsFrom, "20"}, {kBoxHundredsTo, "19"}, {kBoxUnitsTo, "90"}};
+  const std::vector<Row> rows = {
+      {"full_dates", kFormFullDate, years_2000_to_1990},
+      {"years_and_month_days", kFormMonthDay, years_2000_to_1990},
+      {"separate_ranges", kFormSeparate, years_2000_to_1990},
+      {"one_year_june_to_january",
+       kFormFullDate,
+       {{kBoxUnitsFrom, "95"},
+        {kBoxMonthFrom, "6"},
+        {kBoxHundredsTo, "19"},
+        {kBoxUnitsTo, "95"},
+        {kBoxMonthTo, "1"}}},
+  };
+  const ProgramState state = reference(2024, 6, 1);
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    testing::RecordingReporter reporter;
+    PersonTable table = every_day(1989, 1, 1, 366 * 12);
+    SearchForm form = search_form_load();
+    form.date_form = row.form;
+    for (const auto& [box, text] : row.choices) choose(form, state, box, text);
+    EXPECT_EQ(run_search(table, state, form), (SearchOutcome{true, 0}));
+    EXPECT_TRUE(reporter.empty());
+    EXPECT_TRUE(found(table).empty());
+    ls24(table);
+    EXPECT_EQ(found(table).size(), static_cast<std::size_t>(table.personCount));
+  }
+}
+
+TEST(Search, OutcomeAndNotice) {
+  PersonTable table = table_of({{"田中", 1995, 1, 1}, {"山田", 1990, 1, 1}});
+  const ProgramState state = reference(2024, 6, 1);
+  SearchForm form = search_form_load();
+  form.name_part = "中";
+  const SearchOutcome one = run_search(table, state, form);
+  EXPECT_EQ(one, (SearchOutcome{true, 1}));
+  EXPECT_EQ(search_notice(one), "");
+  form.name_part = "山";
+  const SearchOutcome none = run_search(table, state, form);
+  EXPECT_EQ(none, (SearchOutcome{true, 0}));
+  EXPECT_EQ(search_notice(none), "該当するデータが有りません。");
+  // The list is empty now: nothing to search, and the user is told the same.
+  const SearchOutcome empty = run_search(table, state, search_form_load());
+  EXPECT_EQ(empty, (SearchOutcome{false, 0}));
+  EXPECT_EQ(search_notice(empty), kNothingFoundText);
+  EXPECT_EQ(table.search_depth, 2);
+}
+
+TEST(Search, BoundsRecountedAtTheReferenceDateOfTheSearch) {
+  const ProgramState chosen_at = reference(2024, 6, 1);
+  const ProgramState searched_at = reference(2030, 3, 1, 1);
+  SearchForm form = search_form_load();
+  choose(form, chosen_at, kBoxAgeFrom, "20");
+  choose(form, chosen_at, kBoxAgeTo, "29");
+  choose(form, chosen_at, kBoxGradeFrom, "中学１年");
+  SearchForm chosen_later = form;
+  Combo1_Click(chosen_later, searched_at, kBoxAgeTo);
+  Combo1_Click(chosen_later, searched_at, kBoxGradeFrom);
+  ASSERT_NE(form.criteria, chosen_later.criteria);
+  recount_reference_bounds(form, searched_at);
+  EXPECT_EQ(form.criteria, chosen_later.criteria);
+  // Pairs left empty keep the bounds of the reset.
+  SearchForm untouched = search_form_load();
+  recount_reference_bounds(untouched, searched_at);
+  EXPECT_EQ(untouched.criteria, search_form_load().criteria);
+}
+
 TEST(SearchLevels, BackAndForward) {
   PersonTable table = table_of(
       {{"田中", 1995, 1, 1}, {"山田", 1990, 1, 1}, {"佐藤", 2000, 1, 1}, {"田村", 2001, 1, 1}});
