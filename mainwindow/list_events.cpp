@@ -178,4 +178,20 @@ void MainSession::ls38_Click() {
   refill_person_list();
 }
 
+SearchOutcome MainSession::search(const SearchForm& form) {
+  const SearchOutcome outcome = run_search(persons_, state_, form, hooks_.set_busy);
+  refill_person_list();
+  return outcome;
+}
+
+void MainSession::ls24_Click() {
+  ls24(persons_);
+  refill_person_list();
+}
+
+void MainSession::ls241_Click() {
+  ls241(persons_);
+  refill_person_list();
+}
+
 }  // namespace pelmira

@@ -28,6 +28,7 @@
 #include "people/notice_code.h"
 #include "people/person_table.h"
 #include "people/recent_files.h"
+#include "people/search.h"
 #include "settings/settings_store.h"
 
 namespace pelmira {
@@ -161,6 +162,10 @@ class MainSession {
   void ls32_Click(bool ascending);  // "昇順" / "降順"
   void ls36_Click(int key);         // a sort key
   void ls38_Click();                // "基本の並びの表示"
+  // "検索開始" in the search window: the list narrowed to the persons the form finds.
+  SearchOutcome search(const SearchForm& form);
+  void ls24_Click();   // "検索を前に戻す"
+  void ls241_Click();  // "検索を後に進める"
 
   // --- The notification entry (panel 5) and the notifier ---------------------------------
 

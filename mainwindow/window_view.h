@@ -27,8 +27,8 @@ struct WindowView {
   // Raised whenever the list's lines must be built anew (new persons, columns, reference
   // date, listing); an unchanged value means the rows only moved.
   int list_lines_version = 0;
-  std::string list_header;  // the person list's header line
-  std::string status_text;  // Label9
+  std::string list_header;          // the person list's header line
+  std::string status_text;          // Label9
   std::string rule_description;     // Label1(3) of the notification pane
   NoticePaneVisibility rule_boxes;  // which rule boxes the pane shows
 };

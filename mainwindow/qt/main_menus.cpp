@@ -98,6 +98,9 @@ void render_list_menus(const MainMenus& menus, const MainSession& session) {
   menus.ls27->setEnabled(states.cut);
   menus.ls22->setEnabled(states.insert_cut);
   menus.ls231->setEnabled(states.undo_delete);
+  menus.ls14->setEnabled(states.search_window);
+  menus.ls24->setEnabled(states.search_back);
+  menus.ls241->setEnabled(states.search_forward);
   menus.ls32[0]->setChecked(session.list_display().ascending);
   menus.ls32[1]->setChecked(!session.list_display().ascending);
   const std::string& days_caption = session.listing_controls().sort_menu_caption;
@@ -127,6 +130,12 @@ MainMenus build_main_menus(QMenuBar* bar) {
 
   menus.edit = add_menu(bar, "ls21", "編集(&E)");
   build_edit_menu(menus);
+
+  menus.search = add_menu(bar, "mkensaku", "検索(&K)");
+  menus.ls14 = add_item(menus.search, QStringLiteral("ls14"), QStringLiteral("検索画面の表示"));
+  menus.search->addSeparator();
+  menus.ls24 = add_item(menus.search, QStringLiteral("ls24"), QStringLiteral("検索を前に戻す"));
+  menus.ls241 = add_item(menus.search, QStringLiteral("ls241"), QStringLiteral("検索を後に進める"));
 
   menus.input = add_menu(bar, "mnyuryk", "入力(&I)");
   menus.m2[0] = add_item(menus.input, QStringLiteral("m2_0"), QStringLiteral("誕生を今日にする"));

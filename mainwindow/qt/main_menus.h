@@ -42,6 +42,11 @@ struct MainMenus {
   std::array<QAction*, 2> ls32{};  // 昇順, 降順
   QAction* ls38 = nullptr;         // 基本の並びの表示
 
+  QMenu* search = nullptr;   // 検索
+  QAction* ls14 = nullptr;   // 検索画面の表示
+  QAction* ls24 = nullptr;   // 検索を前に戻す
+  QAction* ls241 = nullptr;  // 検索を後に進める
+
   QMenu* input = nullptr;  // mnyuryk
   std::array<QAction*, 2> m2{};
   QAction* riremodos = nullptr;

@@ -19,6 +19,7 @@
 #include "mainwindow/qt/panel_frames.h"
 #include "mainwindow/qt/year_calendar_view.h"
 #include "people/qt/correction_dialog.h"
+#include "people/qt/search_window.h"
 
 namespace pelmira {
 namespace {
@@ -43,6 +44,7 @@ PelmiraWindow::PelmiraWindow(SettingsStore& store, ProgramInfo info, MainDialogs
   }
   session_ =
       std::make_unique<MainSession>(store, *dialogs, *this, std::move(info), std::move(clock));
+  build_search_window(store, *dialogs);
   menus_ = build_main_menus(menuBar());
   auto* surface = new QWidget(this);
   surface->setObjectName(QStringLiteral("surface"));
@@ -121,6 +123,20 @@ void PelmiraWindow::connect_menus() {
   on(menus_.pelmirahelp03, [this] { session_->pelmirahelp03_Click(); });
 }
 
+void PelmiraWindow::build_search_window(SettingsStore& store, MainDialogs& dialogs) {
+  SearchWindow::Hooks hooks;
+  hooks.state = [this]() -> const ProgramState& { return session_->state(); };
+  hooks.search = [this](const SearchForm& form) {
+    SearchOutcome outcome;
+    forward([&] { outcome = session_->search(form); });
+    return outcome;
+  };
+  hooks.tell = [&dialogs](std::string_view text) {
+    dialogs.message(kSearchTitle, text, BoxIcon::kInformation);
+  };
+  search_window_ = new SearchWindow(store, std::move(hooks), this);
+}
+
 void PelmiraWindow::connect_file_menu() {
   const auto on = [this](QAction* action, auto operation) {
     connect(action, &QAction::triggered, this, [this, operation] { forward(operation); });
@@ -154,6 +170,9 @@ void PelmiraWindow::connect_edit_menu() {
     on(menus_.ls32[static_cast<std::size_t>(item)],
        [this, item] { session_->ls32_Click(item == 0); });
   on(menus_.ls38, [this] { session_->ls38_Click(); });
+  connect(menus_.ls14, &QAction::triggered, this, [this] { search_window_->open(); });
+  on(menus_.ls24, [this] { session_->ls24_Click(); });
+  on(menus_.ls241, [this] { session_->ls241_Click(); });
 }
 
 template <class Operation>
@@ -196,6 +215,7 @@ void PelmiraWindow::closeEvent(QCloseEvent* event) {
   session_->Form_Unload();
   unloaded_ = true;
   if (help_) help_->close();
+  search_window_->close();
   event->accept();
   Q_EMIT unloaded();
 }
@@ -284,12 +304,12 @@ void PelmiraWindow::request_close() {
 }
 
 void PelmiraWindow::set_busy(bool busy) {
-  if (busy) {
-    if (busy_depth_++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
-  } else if (busy_depth_ > 0) {
-    if (--busy_depth_ == 0) QApplication::restoreOverrideCursor();
-  }
+  if (!busy && busy_depth_ == 0) return;
+  busy_depth_ += busy ? 1 : -1;
+  if (busy && busy_depth_ == 1) QApplication::setOverrideCursor(Qt::WaitCursor);
+  if (!busy && busy_depth_ == 0) QApplication::restoreOverrideCursor();
   for (PanelFrame* panel : panels_) panel->setEnabled(busy_depth_ == 0);
+  if (search_window_) search_window_->set_busy(busy);
 }
 
 }  // namespace pelmira

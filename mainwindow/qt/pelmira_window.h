@@ -20,6 +20,7 @@
 namespace pelmira {
 
 class PanelFrame;
+class SearchWindow;
 class YearCalendarView;
 
 class PelmiraWindow : public QMainWindow, public WindowPort {
@@ -41,6 +42,7 @@ class PelmiraWindow : public QMainWindow, public WindowPort {
   YearCalendarView* year_calendar() const { return year_calendar_; }
   QTimer* timer() { return &timer_; }  // Timer1, stopped by the error report
   HelpWindow* help_window() const { return help_; }
+  SearchWindow* search_window() const { return search_window_; }
   bool is_unloaded() const { return unloaded_; }
 
   // Shows everything the session's view holds.
@@ -78,6 +80,7 @@ class PelmiraWindow : public QMainWindow, public WindowPort {
   void connect_menus();
   void connect_file_menu();
   void connect_edit_menu();
+  void build_search_window(SettingsStore& store, MainDialogs& dialogs);
   // Runs a session operation, then renders what it changed.
   template <class Operation>
   void forward(Operation&& operation);
@@ -89,6 +92,7 @@ class PelmiraWindow : public QMainWindow, public WindowPort {
   std::array<PanelFrame*, kPanelCount> panels_{};
   YearCalendarView* year_calendar_ = nullptr;
   QPointer<HelpWindow> help_;
+  SearchWindow* search_window_ = nullptr;
   QTimer timer_;
   int busy_depth_ = 0;
   bool unloaded_ = false;

@@ -21,6 +21,7 @@
 
 #include "core/encoding.h"
 #include "mainwindow/qt/panel_frames.h"
+#include "people/qt/search_window.h"
 #include "support/qt/modal_answer.h"
 #include "support/recording_reporter.h"
 #include "window_fixture.h"
@@ -285,6 +286,38 @@ TEST_F(ListFilesTest, BadLineOpensTheCorrectionWindow) {
   EXPECT_TRUE(answer.answered());
   EXPECT_EQ(shown_line, QStringLiteral("壊れた^1990 1^"));
   EXPECT_THAT(names(), ElementsAre("山田太郎", "鈴木"));
+}
+
+}  // namespace
+}  // namespace pelmira
+
+namespace pelmira {
+namespace {
+
+TEST_F(ListFilesTest, NestedSearchesStepBackAndForward) {
+  loaded();
+  open(family_);
+  action("ls14")->trigger();
+  SearchWindow* search = window_->search_window();
+  ASSERT_TRUE(search->isVisible());
+  auto* name_part = search->findChild<QLineEdit*>(QStringLiteral("Text1"));
+  name_part->setText(QStringLiteral("田"));  // only 山田太郎 has it
+  name_part->textEdited(name_part->text());
+  search->Command1_Click(0);
+  EXPECT_FALSE(search->isVisible());
+  EXPECT_THAT(names(), ElementsAre("山田太郎"));
+  EXPECT_TRUE(action("ls24")->isEnabled());
+  action("ls24")->trigger();
+  EXPECT_EQ(names().size(), 3u);
+  action("ls241")->trigger();
+  EXPECT_THAT(names(), ElementsAre("山田太郎"));
+  // A search that finds no one says so.
+  search->open();
+  name_part->setText(QStringLiteral("Z"));
+  name_part->textEdited(name_part->text());
+  search->Command1_Click(0);
+  EXPECT_TRUE(names().empty());
+  EXPECT_EQ(dialogs_.texts().back(), "該当するデータが有りません。");
 }
 
 }  // namespace

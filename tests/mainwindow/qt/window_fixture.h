@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QMenuBar>
 #include <QString>
 
 #include <optional>
@@ -36,9 +37,13 @@ class WindowTest : public ::testing::Test {
     return *window_;
   }
 
+  // A control of the main window's surface or menu bar, by its object name (the search
+  // window, a child of the main window, has controls of the same names).
   template <class T = QWidget>
   T* control(const char* name) const {
-    T* found = window_->findChild<T*>(QString::fromUtf8(name));
+    const QString wanted = QString::fromUtf8(name);
+    T* found = window_->centralWidget()->findChild<T*>(wanted);
+    if (!found) found = window_->menuBar()->findChild<T*>(wanted);
     EXPECT_NE(found, nullptr) << name;
     return found;
   }
