@@ -15,27 +15,17 @@
 
 #include "settings/ini_settings_file.h"
 #include "settings/setting_values.h"
+#include "support/qt/qt_environment.h"
 #include "support/test_folder.h"
 
 namespace pelmira {
 namespace {
 
-// Set before any QSettings exists: QSettings takes the user's config folder once per process.
-class ConfigHome : public ::testing::Environment {
- public:
-  void SetUp() override {
-    folder_ = std::make_unique<testing::TestFolder>();
-    ::setenv("XDG_CONFIG_HOME", folder_->path().c_str(), 1);
-  }
-  void TearDown() override { folder_.reset(); }
-  static std::string path() { return folder_->path(); }
-
- private:
-  static inline std::unique_ptr<testing::TestFolder> folder_;
-};
-
-[[maybe_unused]] ::testing::Environment* const kConfigHome =
-    ::testing::AddGlobalTestEnvironment(new ConfigHome);
+// The shared window-test environment points XDG_CONFIG_HOME at a folder of the run before
+// any QSettings exists (QSettings takes the user's config folder once per process).
+std::string config_home() {
+  return testing::QtEnvironment::config_home();
+}
 
 class QSettingsStoreTest : public ::testing::Test {
  protected:
@@ -70,7 +60,7 @@ void in_processes(int count, const std::function<void(int)>& body) {
 TEST_F(QSettingsStoreTest, TheUsersIniFileUnderTheConfigFolder) {
   writeSetting(store_, "pelmira", "lunoka", "top", "900");
   const QString file = store_.file_of("pelmira");
-  EXPECT_EQ(file.toStdString(), ConfigHome::path() + "/pelmira/pelmira.ini");
+  EXPECT_EQ(file.toStdString(), config_home() + "/pelmira/pelmira.ini");
   const std::string text = file_text(file);
   EXPECT_NE(text.find("[lunoka]\ntop=900\n"), std::string::npos) << text;
 }
