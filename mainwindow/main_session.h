@@ -29,6 +29,7 @@
 #include "people/person_table.h"
 #include "people/recent_files.h"
 #include "people/search.h"
+#include "settings/options_form.h"
 #include "settings/settings_store.h"
 
 namespace pelmira {
@@ -178,6 +179,14 @@ class MainSession {
   void rule_box_Click(RuleBox box, int index, bool ticked);
   void Command2_Click(int index);  // 0 "追加", 1 "書換"
   void lunokas2_Click();           // the notifier for the "現在" date
+
+  // --- The settings dialog -------------------------------------------------------------------
+
+  // What the settings dialog needs of the window: the side labels, the folder, the dates.
+  OptionsContext options_context() const;
+  // Settings the dialog saved take effect at once: the report is recomputed and the list
+  // rebuilt when its columns, TAB count or rules changed.
+  void apply_options(const OptionsChanges& changes);
   const NoticePane& notice_pane() const { return pane_; }
   // lih: "追加" needs a name, "書換" a name and a selected person.
   bool add_enabled() const;

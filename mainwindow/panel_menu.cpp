@@ -79,6 +79,25 @@ void MainSession::itirank1_Click(i16 kind) {
   if (choice.show_solar_term_notice) dialogs_.message("Pelmira", kSolarTermNotice, BoxIcon::kNone);
 }
 
+OptionsContext MainSession::options_context() const {
+  OptionsContext context;
+  context.labels = TanMeiKH(listing_.kind);
+  context.program_folder = info_.program_folder;
+  context.birth_date_text = state_.slots[0].western_text;
+  context.state = state_;
+  return context;
+}
+
+void MainSession::apply_options(const OptionsChanges& changes) {
+  if (changes.input_item) entry_display_item_ = *changes.input_item;
+  if (changes.columns) display_.columns = *changes.columns;
+  if (changes.name_tabs) display_.name_tabs = *changes.name_tabs;
+  if (changes.ageing_rule) state_.age_shift = *changes.ageing_rule;
+  if (changes.calendar_mode) state_.calendar_mode = *changes.calendar_mode;
+  // The refresh rebuilds the list's lines when what they depend on changed.
+  mein1();
+}
+
 void MainSession::Form_Resize() {
   if (classify_resize(tracker_, window_.window_state(), window_.window_height(),
                       window_.window_width(), year_calendar_))

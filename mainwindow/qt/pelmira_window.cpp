@@ -20,6 +20,7 @@
 #include "mainwindow/qt/year_calendar_view.h"
 #include "people/qt/correction_dialog.h"
 #include "people/qt/search_window.h"
+#include "settings/qt/options_dialog.h"
 
 namespace pelmira {
 namespace {
@@ -32,7 +33,7 @@ constexpr int kMinimumHeight = 120;
 
 PelmiraWindow::PelmiraWindow(SettingsStore& store, ProgramInfo info, MainDialogs* dialogs,
                              Clock clock, QWidget* parent)
-    : QMainWindow(parent) {
+    : QMainWindow(parent), store_(store) {
   setObjectName(QStringLiteral("pelmira"));
   setAccessibleName(QStringLiteral("Pelmira"));
   setWindowTitle(QStringLiteral("Pelmira(年齢計算ソフト)"));
@@ -42,6 +43,7 @@ PelmiraWindow::PelmiraWindow(SettingsStore& store, ProgramInfo info, MainDialogs
     own_dialogs_ = std::make_unique<QtMainDialogs>(this);
     dialogs = own_dialogs_.get();
   }
+  dialogs_ = dialogs;
   session_ =
       std::make_unique<MainSession>(store, *dialogs, *this, std::move(info), std::move(clock));
   build_search_window(store, *dialogs);
@@ -115,6 +117,7 @@ void PelmiraWindow::connect_menus() {
   on(menus_.riremodos, [this] { session_->riremodos_Click(); });
   on(menus_.fnc01, [this] { session_->fnc01_Click(); });
   on(menus_.lunokas2, [this] { session_->lunokas2_Click(); });
+  connect(menus_.setteig, &QAction::triggered, this, &PelmiraWindow::open_settings);
   for (int kind = 0; kind < kListingKindCount; ++kind)
     on(menus_.itirank1[static_cast<std::size_t>(kind)],
        [this, kind] { session_->itirank1_Click(static_cast<i16>(kind)); });
@@ -198,6 +201,14 @@ void PelmiraWindow::render() {
 void PelmiraWindow::open_help() {
   if (!help_) help_ = new HelpWindow();
   show_help_contents(*help_, session_->info().program_folder);
+}
+
+void PelmiraWindow::open_settings() {
+  if (unloaded_) return;
+  run_options_dialog(this, store_, *dialogs_, session_->options_context(),
+                     [this](const OptionsChanges& changes) {
+                       forward([&] { session_->apply_options(changes); });
+                     });
 }
 
 // --- Events ---------------------------------------------------------------------------------

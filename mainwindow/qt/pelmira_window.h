@@ -85,8 +85,11 @@ class PelmiraWindow : public QMainWindow, public WindowPort {
   template <class Operation>
   void forward(Operation&& operation);
   void open_help();
+  void open_settings();
 
+  SettingsStore& store_;
   std::unique_ptr<MainDialogs> own_dialogs_;
+  MainDialogs* dialogs_ = nullptr;
   std::unique_ptr<MainSession> session_;
   MainMenus menus_;
   std::array<PanelFrame*, kPanelCount> panels_{};

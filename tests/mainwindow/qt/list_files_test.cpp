@@ -7,12 +7,15 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModel>
+#include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QUrl>
 
@@ -318,6 +321,31 @@ TEST_F(ListFilesTest, NestedSearchesStepBackAndForward) {
   search->Command1_Click(0);
   EXPECT_TRUE(names().empty());
   EXPECT_EQ(dialogs_.texts().back(), "該当するデータが有りません。");
+}
+
+}  // namespace
+}  // namespace pelmira
+
+namespace pelmira {
+namespace {
+
+TEST_F(ListFilesTest, SettingsTakeEffectAtOnce) {
+  loaded();
+  open(family_);
+  auto answer = testing::answer_next_dialog<QDialog>([](QDialog& dialog) {
+    dialog.findChild<QCheckBox*>(QStringLiteral("Check5_10"))->click();               // 十二支
+    dialog.findChild<QTabWidget*>(QStringLiteral("tbsOptions"))->setCurrentIndex(3);  // 計算法
+    dialog.findChild<QRadioButton*>(QStringLiteral("Option3_2"))->click();  // ユリウス暦に固定
+    dialog.findChild<QRadioButton*>(QStringLiteral("Option2_1"))->click();  // 前日に加齢
+    dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+  });
+  action("setteig")->trigger();
+  ASSERT_TRUE(answer.answered());
+  EXPECT_EQ(window_->windowTitle(),
+            QStringLiteral("Pelmiraの設定　ユリウス暦に固定　誕生日の前日に加齢"));
+  EXPECT_EQ(window_->session().state().calendar_mode, kModeJulian);
+  EXPECT_THAT(control<QLabel>("Label8")->text().toStdString(), HasSubstr("支"));
+  EXPECT_EQ(stored(setting::kCalendarMode), "2");
 }
 
 }  // namespace
