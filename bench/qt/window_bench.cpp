@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QTemporaryDir>
 
+#include "../generated_data_file.h"
 #include "mainwindow/qt/pelmira_window.h"
 #include "settings/qt/qsettings_store.h"
 
@@ -81,6 +82,25 @@ void BM_year_calendar(benchmark::State& bench) {
   }
 }
 BENCHMARK(BM_year_calendar)->Unit(benchmark::kMillisecond);
+
+// 32 766 persons in the window; each iteration switches a list column on or off as the
+// settings dialog's OK does, and paints the window: the list's lines are rebuilt.
+void BM_settings_column_change(benchmark::State& bench) {
+  ShownWindow shown;
+  MainSession& session = shown.window().session();
+  session.open_files({bench::files().path(kMaxPersons)});
+  shown.window().render();
+  ColumnFlags columns = session.list_display().columns;
+  for (auto _ : bench) {
+    columns[kColumnBranch] = !columns[kColumnBranch];
+    OptionsChanges changes;
+    changes.columns = columns;
+    session.apply_options(changes);
+    shown.window().render();
+    benchmark::DoNotOptimize(shown.window().grab());
+  }
+}
+BENCHMARK(BM_settings_column_change)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace pelmira
