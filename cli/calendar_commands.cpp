@@ -12,9 +12,6 @@
 namespace pelmira::cli {
 namespace {
 
-constexpr int kBirthSlot = 0;
-constexpr int kNowSlot = 1;
-
 // Day numbers and dates agree in both directions from -4798-01-01 on; below it the
 // truncating divisions of the conversion no longer count leap days correctly.
 constexpr i16 kFirstExactYear = -4798;

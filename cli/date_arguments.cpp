@@ -14,9 +14,6 @@
 namespace pelmira::cli {
 namespace {
 
-constexpr int kBirthSlot = 0;
-constexpr int kNowSlot = 1;
-
 // One signed 16-bit number filling the whole text.
 std::optional<i16> parse_i16(std::string_view text) {
   i16 value = 0;

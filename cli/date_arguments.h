@@ -20,6 +20,10 @@
 
 namespace pelmira::cli {
 
+// The two date slots: the birth side and the "現在" side.
+inline constexpr int kBirthSlot = 0;
+inline constexpr int kNowSlot = 1;
+
 struct YearMonthDay {
   i16 year = 0, month = 0, day = 0;
 };

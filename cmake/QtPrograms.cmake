@@ -15,6 +15,8 @@ if(PELMIRA_QT_SOURCES)
     Qt6::Core Qt6::Gui Qt6::Widgets Qt6::Multimedia)
   # The logic library has members named like Qt's keyword macros (ProgramState::slots).
   target_compile_definitions(pelmira_qt PUBLIC QT_NO_KEYWORDS)
+  # The window files all include a share of the widget headers: parse them once.
+  target_precompile_headers(pelmira_qt PRIVATE <QtWidgets> <string> <vector>)
   # Where `cmake --install` puts the help file; the main window looks there after its own
   # folder.
   target_compile_definitions(pelmira_qt PUBLIC

@@ -8,6 +8,9 @@
 
 namespace pelmira {
 
+// UTF-8 text as a QString, unchanged.
+QString from_utf8(std::string_view text);
+
 // UTF-8 text with CR LF (or lone CR) line ends turned into "\n".
 QString box_text(std::string_view text);
 

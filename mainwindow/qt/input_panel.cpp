@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "core/qt/box_text.h"
 #include "mainwindow/qt/widget_support.h"
 
 namespace pelmira {
@@ -26,10 +27,6 @@ constexpr int kEraStep = 1140;
 
 // The digits row by row as a telephone keypad, 0 last.
 constexpr std::array<int, 10> kDigitOrder{7, 8, 9, 4, 5, 6, 1, 2, 3, 0};
-
-QString utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -75,19 +72,20 @@ void InputPanel::build_keypad() {
   }
   for (int sign = 0; sign < 2; ++sign)
     add_button(QStringLiteral("Command10_%1").arg(sign),
-               utf8(kSignButtons[static_cast<std::size_t>(sign)]), kKeyLeft + kKeyStep * (sign + 1),
-               kKeyTop + kRowStep * 3, kKeyWidth, kKeyHeight,
+               from_utf8(kSignButtons[static_cast<std::size_t>(sign)]),
+               kKeyLeft + kKeyStep * (sign + 1), kKeyTop + kRowStep * 3, kKeyWidth, kKeyHeight,
                [sign](MainSession& s) { s.Command10_Click(sign); });
   for (int unit = 0; unit < 3; ++unit)
-    units_[static_cast<std::size_t>(unit)] = add_button(
-        QStringLiteral("Command8_%1").arg(unit), utf8(kUnitButtons[static_cast<std::size_t>(unit)]),
-        kUnitLeft, kKeyTop + kRowStep * unit, kUnitWidth, kKeyHeight,
-        [unit](MainSession& s) { s.Command8_Click(unit); });
+    units_[static_cast<std::size_t>(unit)] =
+        add_button(QStringLiteral("Command8_%1").arg(unit),
+                   from_utf8(kUnitButtons[static_cast<std::size_t>(unit)]), kUnitLeft,
+                   kKeyTop + kRowStep * unit, kUnitWidth, kKeyHeight,
+                   [unit](MainSession& s) { s.Command8_Click(unit); });
   for (int era = 0; era < static_cast<int>(kEraButtons.size()); ++era)
     add_button(QStringLiteral("Command4_%1").arg(era),
-               utf8(kEraButtons[static_cast<std::size_t>(era)]), kEraLeft + kEraStep * (era % 2),
-               kKeyTop + kRowStep * (era / 2), kEraWidth, kKeyHeight,
-               [era](MainSession& s) { s.Command4_Click(era); });
+               from_utf8(kEraButtons[static_cast<std::size_t>(era)]),
+               kEraLeft + kEraStep * (era % 2), kKeyTop + kRowStep * (era / 2), kEraWidth,
+               kKeyHeight, [era](MainSession& s) { s.Command4_Click(era); });
 
   step_ = new QPushButton(QStringLiteral("＝"), this);
   step_->setObjectName(QStringLiteral("Command9_4"));

@@ -24,17 +24,13 @@ std::vector<std::string_view> split_bars(std::string_view text) {
   }
 }
 
-QString utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 std::vector<NameFilter> name_filters(std::string_view filter) {
   std::vector<NameFilter> filters;
   if (filter.empty()) return filters;
   const std::vector<std::string_view> fields = split_bars(filter);
   for (std::size_t i = 0; i < fields.size(); i += 2) {
-    const QString description = utf8(fields[i]).trimmed();
-    QString pattern = i + 1 < fields.size() ? utf8(fields[i + 1]).trimmed() : QString();
+    const QString description = from_utf8(fields[i]).trimmed();
+    QString pattern = i + 1 < fields.size() ? from_utf8(fields[i + 1]).trimmed() : QString();
     if (pattern.isEmpty()) pattern = QStringLiteral("*");
     QString qt_patterns = pattern;
     qt_patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
@@ -68,7 +64,7 @@ QString qt_file_filter(std::string_view filter) {
 }
 
 DialogStart dialog_start(std::string_view initial) {
-  const QString path = utf8(initial);
+  const QString path = from_utf8(initial);
   const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
   DialogStart start;
   QString name = path;

@@ -3,6 +3,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "core/qt/box_text.h"
+
 namespace pelmira {
 namespace {
 
@@ -24,10 +26,6 @@ QAction* add_item(QMenu* menu, const QString& name, const QString& caption,
   action->setObjectName(name);
   action->setCheckable(checkable);
   return action;
-}
-
-QString utf8(const std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 void build_file_menu(MainMenus& menus) {
@@ -160,7 +158,7 @@ MainMenus build_main_menus(QMenuBar* bar) {
   for (int kind = 0; kind < kListingKindCount; ++kind)
     menus.itirank1[static_cast<std::size_t>(kind)] =
         add_item(menus.listing, QStringLiteral("itirank1_%1").arg(kind),
-                 utf8(listing_menu_caption(static_cast<i16>(kind))), true);
+                 from_utf8(listing_menu_caption(static_cast<i16>(kind))), true);
 
   menus.settings = add_menu(bar, "msetty", "設定(&S)");
   menus.setteig =

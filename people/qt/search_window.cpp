@@ -17,15 +17,12 @@
 #include <cmath>
 #include <utility>
 
+#include "core/qt/box_text.h"
 #include "core/twips.h"
 #include "settings/setting_values.h"
 
 namespace pelmira {
 namespace {
-
-QString utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The window's places are designed in pixels of 15 twips, as its settings keep them.
 constexpr int kWidth = 424;
@@ -61,7 +58,7 @@ int stored_twips(const SettingsStore& store, const SettingKey& key) {
 SearchWindow::SearchWindow(SettingsStore& store, Hooks hooks, QWidget* main_window)
     : QWidget(main_window, Qt::Tool), store_(store), hooks_(std::move(hooks)) {
   setObjectName(QStringLiteral("kensaku"));
-  setWindowTitle(utf8(kSearchTitle));
+  setWindowTitle(from_utf8(kSearchTitle));
   setAccessibleName(windowTitle());
   setFixedSize(kWidth, kHeight);
   form_ = search_form_load();
@@ -106,7 +103,7 @@ void SearchWindow::Command1_Click(int index) {
       if (hooks_.tell)
         hooks_.tell(notice);
       else
-        QMessageBox::information(parentWidget(), utf8(kSearchTitle), utf8(notice));
+        QMessageBox::information(parentWidget(), from_utf8(kSearchTitle), from_utf8(notice));
       return;
     }
     case 1:
@@ -183,10 +180,10 @@ void SearchWindow::build_date_block() {
   constexpr std::array<int, 3> kOptionLeft{90, 170, 240};
   constexpr std::array<int, 3> kOptionWidth{76, 66, 52};
   for (std::size_t k = 0; k < date_forms_.size(); ++k) {
-    auto* option = new QRadioButton(utf8(kDateFormCaptions[k]), this);
+    auto* option = new QRadioButton(from_utf8(kDateFormCaptions[k]), this);
     option->setObjectName(QStringLiteral("Option2_%1").arg(k));
     option->setAccessibleName(QStringLiteral("日付の範囲 ") + option->text());
-    option->setToolTip(utf8(kDateFormTooltips[k]));
+    option->setToolTip(from_utf8(kDateFormTooltips[k]));
     option->setAccessibleDescription(option->toolTip());
     option->setGeometry(kOptionLeft[k], 8, kOptionWidth[k], kBoxHeight);
     connect(option, &QRadioButton::clicked, this, [this, k] {
@@ -270,7 +267,7 @@ void SearchWindow::build_other_boxes() {
   name_part_ = new QLineEdit(this);
   name_part_->setObjectName(QStringLiteral("Text1"));
   name_part_->setAccessibleName(QStringLiteral("氏名に含む文字列"));
-  name_part_->setToolTip(utf8(kNameTooltip));
+  name_part_->setToolTip(from_utf8(kNameTooltip));
   name_part_->setAccessibleDescription(name_part_->toolTip());
   name_part_->setGeometry(56, top, 220, kBoxHeight);
   connect(name_part_, &QLineEdit::textEdited, this,
@@ -280,7 +277,7 @@ void SearchWindow::build_other_boxes() {
 
 void SearchWindow::build_buttons() {
   for (std::size_t k = 0; k < commands_.size(); ++k) {
-    auto* button = new QPushButton(utf8(kSearchCommandCaptions[k]), this);
+    auto* button = new QPushButton(from_utf8(kSearchCommandCaptions[k]), this);
     button->setObjectName(QStringLiteral("Command1_%1").arg(k));
     button->setAccessibleName(button->text());
     button->setGeometry(60 + 106 * static_cast<int>(k), kHeight - 40, 96, 26);

@@ -20,12 +20,10 @@
 
 #include <string_view>
 
+#include "core/qt/box_text.h"
+
 namespace pelmira {
 namespace {
-
-QString utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::string std_text(const QString& text) {
   return text.toStdString();
@@ -38,7 +36,7 @@ Widget* named(Widget* widget, const QString& object_name, const QString& accessi
   widget->setObjectName(object_name);
   widget->setAccessibleName(accessible_name);
   if (!tool_tip.empty()) {
-    widget->setToolTip(utf8(tool_tip));
+    widget->setToolTip(from_utf8(tool_tip));
     widget->setAccessibleDescription(widget->toolTip());
   }
   return widget;
@@ -57,20 +55,20 @@ QLabel* path_label(const QString& object_name, const QString& accessible_name) {
 }
 
 QLabel* caption_label(std::string_view text, const QString& object_name) {
-  auto* label = new QLabel(utf8(text));
+  auto* label = new QLabel(from_utf8(text));
   label->setObjectName(object_name);
   label->setAccessibleName(label->text());
   return label;
 }
 
 QCheckBox* check_box(std::string_view caption, const QString& object_name) {
-  auto* box = new QCheckBox(utf8(caption));
+  auto* box = new QCheckBox(from_utf8(caption));
   return named(box, object_name, box->text());
 }
 
 QPushButton* push_button(std::string_view caption, const QString& object_name,
                          std::string_view tool_tip = {}) {
-  auto* button = new QPushButton(utf8(caption));
+  auto* button = new QPushButton(from_utf8(caption));
   return named(button, object_name, button->text(), tool_tip);
 }
 
@@ -105,7 +103,7 @@ OptionsDialog::OptionsDialog(SettingsStore& store, MainDialogs& dialogs,
                              const OptionsContext& context, QWidget* parent)
     : QDialog(parent), store_(store), dialogs_(dialogs) {
   setObjectName(QStringLiteral("frmOptions"));
-  setWindowTitle(utf8(kOptionsTitle));
+  setWindowTitle(from_utf8(kOptionsTitle));
   setAccessibleName(windowTitle().trimmed());
   setModal(true);
   form_.load(store, context);
@@ -118,9 +116,9 @@ OptionsDialog::OptionsDialog(SettingsStore& store, MainDialogs& dialogs,
     QWidget* page = pages[static_cast<std::size_t>(k)];
     const TabText& tab = kTabs[static_cast<std::size_t>(k)];
     page->setObjectName(QStringLiteral("picOptions_%1").arg(k));
-    page->setAccessibleName(utf8(tab.caption));
-    tabs_->addTab(page, utf8(tab.caption));
-    if (!tab.tool_tip.empty()) tabs_->setTabToolTip(k, utf8(tab.tool_tip));
+    page->setAccessibleName(from_utf8(tab.caption));
+    tabs_->addTab(page, from_utf8(tab.caption));
+    if (!tab.tool_tip.empty()) tabs_->setTabToolTip(k, from_utf8(tab.tool_tip));
     pages_[static_cast<std::size_t>(k)] = page;
   }
   connect(tabs_, &QTabWidget::currentChanged, this, &OptionsDialog::page_selected);
@@ -158,7 +156,7 @@ QWidget* OptionsDialog::build_display_page() {
   auto* item_grid = new QGridLayout(items);
   auto* item_group = new QButtonGroup(items);
   for (int k = 0; k < kInputItemCount; ++k) {
-    auto* option = new QRadioButton(utf8(form_.input_item_caption(k)));
+    auto* option = new QRadioButton(from_utf8(form_.input_item_caption(k)));
     named(option, QStringLiteral("Option1_%1").arg(k), option->text(),
           k == 0 ? "「入力」の文字が表示されます" : "");
     item_group->addButton(option, k);
@@ -275,7 +273,7 @@ QWidget* OptionsDialog::build_calculation_page() {
   auto* ageing_group = new QButtonGroup(ageing);
   constexpr std::array<std::string_view, 2> kAgeing{"誕生日の当日に加齢", "誕生日の前日に加齢"};
   for (int k = 0; k < 2; ++k) {
-    auto* option = new QRadioButton(utf8(kAgeing[static_cast<std::size_t>(k)]));
+    auto* option = new QRadioButton(from_utf8(kAgeing[static_cast<std::size_t>(k)]));
     named(option, QStringLiteral("Option2_%1").arg(k), option->text());
     ageing_group->addButton(option, k);
     ageing_layout->addWidget(option);
@@ -294,7 +292,7 @@ QWidget* OptionsDialog::build_calculation_page() {
   constexpr std::array<std::string_view, 3> kModes{"自動", "グレゴリオ暦に固定",
                                                    "ユリウス暦に固定"};
   for (int k = 0; k < 3; ++k) {
-    auto* option = new QRadioButton(utf8(kModes[static_cast<std::size_t>(k)]));
+    auto* option = new QRadioButton(from_utf8(kModes[static_cast<std::size_t>(k)]));
     named(option, QStringLiteral("Option3_%1").arg(k), option->text());
     calendar_group->addButton(option, k);
     calendar_layout->addWidget(option);
@@ -367,7 +365,7 @@ void OptionsDialog::render() {
   }
   {
     const QSignalBlocker quiet(tab_count_);
-    tab_count_->setEditText(utf8(v.tab_text));
+    tab_count_->setEditText(from_utf8(v.tab_text));
   }
   const std::array<std::pair<QCheckBox*, bool>, 6> flags{{
       {load_start_file_, v.load_start_file},
@@ -383,10 +381,10 @@ void OptionsDialog::render() {
   }
   for (const auto& [label, path] :
        {std::pair{start_file_, &v.start_file}, std::pair{notifier_path_, &v.notifier_path}}) {
-    label->setText(utf8(*path));
+    label->setText(from_utf8(*path));
     label->setToolTip(label->text());
   }
-  start_date_->setText(utf8(v.start_date));
+  start_date_->setText(from_utf8(v.start_date));
   for (std::size_t k = 0; k < ageing_rules_.size(); ++k) {
     const QSignalBlocker quiet(ageing_rules_[k]);
     ageing_rules_[k]->setChecked(static_cast<int>(k) == v.ageing_rule);

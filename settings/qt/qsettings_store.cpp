@@ -4,17 +4,15 @@
 #include <QStringList>
 #include <QVariant>
 
+#include "core/qt/box_text.h"
+
 namespace pelmira {
 namespace {
 
 constexpr auto kOrganisation = "pelmira";
 
-QString qstring(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString group_key(std::string_view section, std::string_view key) {
-  return qstring(section) + QLatin1Char('/') + qstring(key);
+  return from_utf8(section) + QLatin1Char('/') + from_utf8(key);
 }
 
 // A hand-edited value with an unquoted comma comes back as a list; it is still one text.
@@ -39,10 +37,10 @@ QSettings& QSettingsStore::settings_for(std::string_view application) const {
     if (folder_.isEmpty())
       settings =
           std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                      QString::fromLatin1(kOrganisation), qstring(application));
+                                      QString::fromLatin1(kOrganisation), from_utf8(application));
     else
       settings = std::make_unique<QSettings>(
-          folder_ + QLatin1Char('/') + qstring(application) + QStringLiteral(".ini"),
+          folder_ + QLatin1Char('/') + from_utf8(application) + QStringLiteral(".ini"),
           QSettings::IniFormat);
     found = open_.emplace(std::string(application), std::move(settings)).first;
   }
@@ -66,7 +64,7 @@ std::optional<std::string> QSettingsStore::value(std::string_view application,
 void QSettingsStore::set_value(std::string_view application, std::string_view section,
                                std::string_view key, std::string_view text) {
   QSettings& settings = settings_for(application);
-  settings.setValue(group_key(section, key), qstring(text));
+  settings.setValue(group_key(section, key), from_utf8(text));
   settings.sync();
 }
 

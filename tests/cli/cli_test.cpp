@@ -7,49 +7,23 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_runs.h"
 #include "core/state.h"
 #include "core/text.h"
-#include "support/process_runner.h"
 
 namespace pelmira {
 namespace {
 
+using testing::cli;
+using testing::expect_outputs;
+using testing::kReport;
+using testing::kSuccess;
+using testing::kUsage;
 using testing::ProcessResult;
-using testing::run_process;
-
-constexpr int kSuccess = 0;
-constexpr int kReport = 1;
-constexpr int kUsage = 2;
-
-// Runs the tool; every run must end on its own, and its texts use LF line ends only.
-ProcessResult cli(const std::vector<std::string>& arguments) {
-  ProcessResult result = run_process(PELMIRA_CLI_PATH, arguments);
-  EXPECT_FALSE(result.timed_out);
-  EXPECT_EQ(result.out.find('\r'), std::string::npos);
-  EXPECT_EQ(result.err.find('\r'), std::string::npos);
-  return result;
-}
 
 std::string today_text() {
   const LocalDateTime now = system_now();
   return std::to_string(now.year) + "/" + std::to_string(now.month) + "/" + std::to_string(now.day);
-}
-
-// A successful run and its exact output.
-struct OutputRow {
-  const char* name;
-  std::vector<std::string> arguments;
-  std::string out;
-};
-
-void expect_outputs(const std::vector<OutputRow>& rows) {
-  for (const OutputRow& row : rows) {
-    SCOPED_TRACE(row.name);
-    const ProcessResult result = cli(row.arguments);
-    EXPECT_EQ(result.exit_code, kSuccess) << result.err;
-    EXPECT_EQ(result.out, row.out);
-    EXPECT_EQ(result.err, "");
-  }
 }
 
 TEST(CliDayno, TheDateBoxFormsAndNormalisation) {

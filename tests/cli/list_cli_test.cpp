@@ -7,13 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_runs.h"
 #include "people/data_writer.h"
 #include "people/people_fixtures.h"
-#include "support/process_runner.h"
 
 namespace pelmira {
 namespace {
 
+using testing::cli;
+using testing::kReport;
+using testing::kSuccess;
+using testing::kUsage;
 using testing::ProcessResult;
 using testing::read_bytes;
 using testing::sjis;
@@ -21,16 +25,6 @@ using testing::sjis_data_file;
 using testing::TempFolder;
 using testing::utf8_data_file;
 using testing::write_bytes;
-
-constexpr int kSuccess = 0;
-constexpr int kReport = 1;
-constexpr int kUsage = 2;
-
-ProcessResult cli(const std::vector<std::string>& arguments) {
-  ProcessResult result = testing::run_process(PELMIRA_CLI_PATH, arguments);
-  EXPECT_FALSE(result.timed_out);
-  return result;
-}
 
 std::string blanks(std::size_t n) {
   return std::string(n, ' ');

@@ -6,24 +6,17 @@
 #include <string>
 #include <vector>
 
-#include "support/process_runner.h"
+#include "cli/cli_runs.h"
 
 namespace pelmira {
 namespace {
 
+using testing::cli;
+using testing::expect_outputs;
+using testing::kReport;
+using testing::kSuccess;
+using testing::kUsage;
 using testing::ProcessResult;
-using testing::run_process;
-
-constexpr int kSuccess = 0;
-constexpr int kReport = 1;
-constexpr int kUsage = 2;
-
-ProcessResult cli(const std::vector<std::string>& arguments) {
-  ProcessResult result = run_process(PELMIRA_CLI_PATH, arguments);
-  EXPECT_FALSE(result.timed_out);
-  EXPECT_EQ(result.out.find('\r'), std::string::npos);
-  return result;
-}
 
 std::vector<std::string> lines_of(const std::string& out) {
   std::vector<std::string> lines;
@@ -32,22 +25,6 @@ std::vector<std::string> lines_of(const std::string& out) {
     lines.push_back(out.substr(start, end - start));
   EXPECT_EQ(start, out.size()) << "the output must end with a line break";
   return lines;
-}
-
-struct OutputRow {
-  const char* name;
-  std::vector<std::string> arguments;
-  std::string out;
-};
-
-void expect_outputs(const std::vector<OutputRow>& rows) {
-  for (const OutputRow& row : rows) {
-    SCOPED_TRACE(row.name);
-    const ProcessResult result = cli(row.arguments);
-    EXPECT_EQ(result.exit_code, kSuccess) << result.err;
-    EXPECT_EQ(result.out, row.out);
-    EXPECT_EQ(result.err, "");
-  }
 }
 
 struct ExitRow {

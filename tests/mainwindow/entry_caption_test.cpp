@@ -11,13 +11,13 @@ namespace {
 
 using testing::dated_state;
 
-struct Row {
+struct CaptionRow {
   int item;
   const char* caption;
 };
 
 // Birth 2000-05-03 (day sign 58: 水星人, ライオン), now 2010-08-08 (a Sunday).
-constexpr Row kCaptions[] = {
+constexpr CaptionRow kCaptions[] = {
     {0, "       入力        "},
     {1, "満年齢  10 歳　 3ヶ月　5日"},
     {2, " 日数　　 3749日"},
@@ -41,7 +41,7 @@ TEST(EntryCaption, EveryItem) {
   ProgramState state =
       dated_state({2000, 5, 3}, {2010, 8, 8}, kModeAutomatic, 0, testing::Ymd{2026, 12, 7});
   const ReportTotals totals = mein0(state);
-  for (const Row& r : kCaptions) {
+  for (const CaptionRow& r : kCaptions) {
     SCOPED_TRACE(r.item);
     EXPECT_EQ(nyurhyouzi(state, totals, kListingSchool, r.item), r.caption);
   }

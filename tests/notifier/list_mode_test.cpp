@@ -7,16 +7,16 @@
 
 #include <sstream>
 
+#include "notifier/notifier_fixtures.h"
 #include "settings/setting_values.h"
 #include "support/test_folder.h"
 
 namespace pelmira {
 namespace {
 
-using testing::cp932;
+using testing::cp932_data_file;
+using testing::kMonday;
 using testing::TestFolder;
-
-const CalendarDate kMonday{2026, 12, 7};
 
 struct ListRun {
   int status;
@@ -27,12 +27,6 @@ ListRun run(const std::vector<std::string>& args, const SettingsStore& store) {
   std::ostringstream out, err;
   const int status = run_list_mode(args, store, kMonday, out, err);
   return {status, out.str(), err.str()};
-}
-
-std::string data_file(std::initializer_list<std::string> lines) {
-  std::string text = "Pelmira年齢計算用リスト\r\n";
-  for (const std::string& line : lines) text += line + "\r\n";
-  return cp932(text);
 }
 
 TEST(ListOptions, Parsing) {
@@ -78,8 +72,8 @@ TEST(ListOptions, Parsing) {
 
 TEST(ListMode, PrintsTheWindowsLines) {
   TestFolder folder;
-  folder.write("a.txt", data_file({"十日後^1990 12 17^10^02001111000000^", "今日^1990 12 7^",
-                                   "三日後^1990 12 10^7^02001111000000^"}));
+  folder.write("a.txt", cp932_data_file({"十日後^1990 12 17^10^02001111000000^", "今日^1990 12 7^",
+                                         "三日後^1990 12 10^7^02001111000000^"}));
   MemorySettingsStore store;
   const ListRun r = run({folder.path()}, store);
   EXPECT_EQ(r.status, 0);
@@ -107,7 +101,7 @@ TEST(ListMode, FollowsTheHolidaySetting) {
 
 TEST(ListMode, LeavesTheTestDateAlone) {
   TestFolder folder;
-  folder.write("a.txt", data_file({"x^1990 12 7^0^02001111000000^"}));
+  folder.write("a.txt", cp932_data_file({"x^1990 12 7^0^02001111000000^"}));
   MemorySettingsStore store;
   write_text(store, setting::kTestYear, "2026");
   write_text(store, setting::kTestMonth, "1");
@@ -118,7 +112,7 @@ TEST(ListMode, LeavesTheTestDateAlone) {
 
 TEST(ListMode, AReadErrorPrintsItsBoxOnStandardError) {
   TestFolder folder;
-  folder.write("a.txt", data_file({"x^1990 12 7^", "y^1990 12 7"}));
+  folder.write("a.txt", cp932_data_file({"x^1990 12 7^", "y^1990 12 7"}));
   MemorySettingsStore store;
   const ListRun r = run({folder.path()}, store);
   EXPECT_EQ(r.status, 1);
@@ -128,7 +122,7 @@ TEST(ListMode, AReadErrorPrintsItsBoxOnStandardError) {
             std::string::npos);
   EXPECT_NE(r.err.find("ファイル名 a.txt\nデータ内容 y^1990 12 7\n"), std::string::npos);
 
-  folder.write("a.txt", data_file({"y^99999 12 7^"}));
+  folder.write("a.txt", cp932_data_file({"y^99999 12 7^"}));
   const ListRun overflow = run({folder.path()}, store);
   EXPECT_EQ(overflow.status, 1);
   EXPECT_EQ(overflow.err.rfind("ｴﾗｰ 6\nオーバーフローしました。\n", 0), 0u);

@@ -29,7 +29,7 @@ NotifierToday day(i16 y, i16 m, i16 d) {
   return NotifierToday::of(y, m, d);
 }
 
-struct Row {
+struct RuleRow {
   const char* name;
   NoticePerson person;
   NotifierToday today;
@@ -38,8 +38,8 @@ struct Row {
 
 // Each row is evaluated with the holiday table of its today's year.
 template <std::size_t N>
-void check(const Row (&rows)[N]) {
-  for (const Row& r : rows) {
+void check(const RuleRow (&rows)[N]) {
+  for (const RuleRow& r : rows) {
     SCOPED_TRACE(r.name);
     const std::optional<DueDate> due = evaluate_rule(r.person, r.today, saijitu(r.today.year));
     ASSERT_EQ(due.has_value(), r.distance.has_value());
@@ -64,7 +64,7 @@ std::vector<i32> due_days(const NoticePerson& p, i16 year, int days) {
 const NotifierToday k20261207 = day(2026, 12, 7);  // a Monday
 
 TEST(NotificationRule, MonthAndDayEveryYear) {
-  const Row rows[] = {
+  const RuleRow rows[] = {
       {"today", person(1990, 12, 7, 0, "12001111000000"), k20261207, 0},
       {"in_3_days_within_7", person(1985, 12, 10, 7, "12001111000000"), k20261207, 3},
       {"in_3_days_notice_2", person(1985, 12, 10, 2, "12001111000000"), k20261207, std::nullopt},
@@ -86,7 +86,7 @@ TEST(NotificationRule, MonthAndDayEveryYear) {
 }
 
 TEST(NotificationRule, BornOnThe29thOfFebruary) {
-  const Row rows[] = {
+  const RuleRow rows[] = {
       {"leap_year", person(2000, 2, 29, 0, "12001111000000"), day(2024, 2, 29), 0},
       {"not_on_the_28th", person(2000, 2, 29, 0, "12001111000000"), day(2025, 2, 28), std::nullopt},
       {"not_on_the_1st_of_march", person(2000, 2, 29, 0, "12001111000000"), day(2025, 3, 1),
@@ -102,7 +102,7 @@ TEST(NotificationRule, BornOnThe29thOfFebruary) {
 }
 
 TEST(NotificationRule, DayOfEveryMonth) {
-  const Row rows[] = {
+  const RuleRow rows[] = {
       {"today", person(2000, 1, 15, 0, "11000000000000"), day(2026, 12, 15), 0},
       {"next_month", person(2000, 1, 15, 30, "11000000000000"), day(2026, 12, 16), 30},
       {"next_month_notice_29", person(2000, 1, 15, 29, "11000000000000"), day(2026, 12, 16),
@@ -122,7 +122,7 @@ TEST(NotificationRule, DayOfEveryMonth) {
 }
 
 TEST(NotificationRule, OneExactDate) {
-  const Row rows[] = {
+  const RuleRow rows[] = {
       {"today", person(2026, 12, 7, 0, "13000000000000"), k20261207, 0},
       {"in_10_days_within_14", person(2026, 12, 17, 14, "13000000000000"), k20261207, 10},
       {"beyond_the_notice", person(2027, 1, 17, 14, "13000000000000"), k20261207, std::nullopt},
@@ -136,7 +136,7 @@ TEST(NotificationRule, OneExactDate) {
 
 TEST(NotificationRule, WeekdayInTheMonth) {
   // Born on a Monday; December 2026 has Mondays on the 7th, 14th, 21st and 28th.
-  const Row rows[] = {
+  const RuleRow rows[] = {
       {"first_monday", person(2000, 1, 3, 0, "14001010000000"), k20261207, 0},
       {"third_monday_ahead", person(2000, 1, 3, 13, "14001010000000"), day(2026, 12, 8), 13},
       {"third_monday_out_of_notice", person(2000, 1, 3, 12, "14001010000000"), day(2026, 12, 8),

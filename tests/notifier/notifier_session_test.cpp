@@ -5,22 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include "notifier/notifier_fixtures.h"
 #include "settings/setting_values.h"
 #include "support/test_folder.h"
 
 namespace pelmira {
 namespace {
 
-using testing::cp932;
+using testing::cp932_data_file;
+using testing::kMonday;
 using testing::TestFolder;
-
-const CalendarDate kMonday{2026, 12, 7};
-
-std::string data_file(std::initializer_list<std::string> lines) {
-  std::string text = "Pelmira年齢計算用リスト\r\n";
-  for (const std::string& line : lines) text += line + "\r\n";
-  return cp932(text);
-}
 
 std::string value(const MemorySettingsStore& store, const SettingKey& key) {
   return store.value(kSettingsApplication, key.section, key.key).value_or("<missing>");
@@ -31,8 +25,8 @@ class NotifierSessionTest : public ::testing::Test {
   // A folder with a birthday today and two in 3 and 10 days.
   void with_hits() {
     folder_.write("family.txt",
-                  data_file({"十日後^1990 12 17^10^12001111000000^", "今日^1990 12 7^",
-                             "三日後^1990 12 10^7^02001111000000^"}));
+                  cp932_data_file({"十日後^1990 12 17^10^12001111000000^", "今日^1990 12 7^",
+                                   "三日後^1990 12 10^7^02001111000000^"}));
   }
   NotifierSession& loaded(CalendarDate system_today = kMonday) {
     session_.emplace(store_, folder_.path(), "/opt/pelmira", system_today);
@@ -117,7 +111,7 @@ TEST_F(NotifierSessionTest, ALaterWindowOpensToTheRightWithoutSound) {
 }
 
 TEST_F(NotifierSessionTest, NothingToShow) {
-  folder_.write("family.txt", data_file({"明日^1990 12 8^"}));
+  folder_.write("family.txt", cp932_data_file({"明日^1990 12 8^"}));
   const NotifierSession& s = loaded();
   EXPECT_TRUE(s.lines().empty());
   EXPECT_FALSE(s.visible());
@@ -148,7 +142,7 @@ TEST_F(NotifierSessionTest, VisibilityAndSoundSettings) {
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
     TestFolder folder;
-    folder.write("a.txt", data_file({r.hits ? "x^1990 12 7^" : "x^1990 12 8^"}));
+    folder.write("a.txt", cp932_data_file({r.hits ? "x^1990 12 7^" : "x^1990 12 8^"}));
     MemorySettingsStore store;
     write_text(store, setting::kNoDataShow, r.nodatahyouji);
     write_text(store, setting::kPlaySound, r.ongaku);
@@ -174,7 +168,7 @@ TEST_F(NotifierSessionTest, TheHolidayLineOnAHoliday) {
 }
 
 TEST_F(NotifierSessionTest, AReadErrorLeavesTheWindowNumberAlone) {
-  folder_.write("a.txt", data_file({"x^1990 12 7", "y^1990 12 7^"}));
+  folder_.write("a.txt", cp932_data_file({"x^1990 12 7", "y^1990 12 7^"}));
   const NotifierSession& s = loaded();
   ASSERT_TRUE(s.failure());
   EXPECT_TRUE(s.lines().empty());
@@ -212,7 +206,7 @@ TEST_F(NotifierSessionTest, WithoutAutoCloseTheFirstTickStopsTheTimer) {
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
     TestFolder folder;
-    folder.write("a.txt", data_file({r.hits ? "x^1990 12 7^" : "x^1990 12 8^"}));
+    folder.write("a.txt", cp932_data_file({r.hits ? "x^1990 12 7^" : "x^1990 12 8^"}));
     MemorySettingsStore store;
     write_text(store, setting::kAutoClose, "0");
     write_text(store, setting::kNoDataShow, r.nodatahyouji);

@@ -135,7 +135,8 @@ TEST(List03, OverwriteKeepsTheEncodingOfTheFile) {
     ScriptedSaveHost host;
     ASSERT_TRUE(list03(table, kSaveDataOver, host));
     EXPECT_TRUE(host.dialog_names.empty());
-    const std::string expected = std::string(kDataFileHeader) + "\r\n髙橋^1990 1 2^\r\n" + kFooter;
+    std::string expected(kDataFileHeader);
+    expected.append("\r\n髙橋^1990 1 2^\r\n").append(kFooter);
     EXPECT_EQ(testing::read_bytes(folder.file(file)),
               row.utf8 ? expected : testing::sjis(expected));
     EXPECT_EQ(table.changed, 0);

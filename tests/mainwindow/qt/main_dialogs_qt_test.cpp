@@ -76,7 +76,7 @@ class QtMainDialogsTest : public ::testing::Test {
 
 TEST_F(QtMainDialogsTest, MessageBoxes) {
   using B = QMessageBox;
-  using Answer = MainDialogs::Answer;
+  using DialogAnswer = MainDialogs::Answer;
   struct Row {
     const char* name;
     std::function<int(MainDialogs&)> call;  // the box's result as a number
@@ -101,10 +101,10 @@ TEST_F(QtMainDialogsTest, MessageBoxes) {
        [&](MainDialogs& d) {
          return int(d.ask_yes_no_cancel("Pelmira", text, BoxIcon::kInformation));
        },
-       B::Cancel, B::Yes | B::No | B::Cancel, B::No, B::Information, int(Answer::kCancel)},
+       B::Cancel, B::Yes | B::No | B::Cancel, B::No, B::Information, int(DialogAnswer::kCancel)},
       {"yes_no_cancel_yes",
        [&](MainDialogs& d) { return int(d.ask_yes_no_cancel("Pelmira", text, BoxIcon::kNone)); },
-       B::Yes, B::Yes | B::No | B::Cancel, B::No, B::NoIcon, int(Answer::kYes)},
+       B::Yes, B::Yes | B::No | B::Cancel, B::No, B::NoIcon, int(DialogAnswer::kYes)},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);

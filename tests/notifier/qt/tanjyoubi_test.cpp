@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "notifier/notifier_fixtures.h"
 #include "notifier/qt/hit_list_model.h"
 #include "settings/qt/qsettings_store.h"
 #include "settings/setting_values.h"
@@ -20,12 +21,12 @@ namespace pelmira {
 namespace {
 
 using testing::cp932;
+using testing::kMonday;
 using testing::ModalDialogGuard;
 using testing::RecordingDialogs;
 using testing::RecordingSound;
 using testing::TestFolder;
 
-const CalendarDate kMonday{2026, 12, 7};
 const QString kCaption = QStringLiteral("2026年12月7日（月）  Lunoka");
 
 QStringList rows_of(const QAbstractItemModel* model) {

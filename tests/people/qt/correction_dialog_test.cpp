@@ -42,10 +42,6 @@ using testing::RecordingReporter;
 using testing::TempFolder;
 using Clock = std::chrono::steady_clock;
 
-QString q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 TEST(ShownReport, LineBreaksAndLimits) {
   struct Row {
     const char* name;
@@ -68,7 +64,7 @@ TEST(ShownReport, LineBreaksAndLimits) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    EXPECT_EQ(shown_report(row.report), q(row.shown));
+    EXPECT_EQ(shown_report(row.report), from_utf8(row.shown));
   }
 }
 
@@ -118,7 +114,7 @@ using Step = std::function<void(CorrectionDialog&)>;
 
 Step type_and_press(std::string text, CorrectionButton which) {
   return [text, which](CorrectionDialog& dialog) {
-    edit_box(dialog).setText(q(text));
+    edit_box(dialog).setText(from_utf8(text));
     button(dialog, which).click();
   };
 }
@@ -175,7 +171,7 @@ TEST_F(CorrectionDialogTest, EachButtonDecidesTheBadLine) {
   const Step revert_then_force = [](CorrectionDialog& dialog) {
     edit_box(dialog).setText(QStringLiteral("x^1999 1 1^"));
     button(dialog, B::kRevert).click();
-    EXPECT_EQ(edit_box(dialog).text(), q(kBadLine));
+    EXPECT_EQ(edit_box(dialog).text(), from_utf8(kBadLine));
     EXPECT_TRUE(dialog.isVisible());
     button(dialog, B::kForce).click();
   };
@@ -245,7 +241,7 @@ TEST_F(CorrectionDialogTest, ShowsTheLineAndTheReport) {
          EXPECT_TRUE(dialog.isModal());
          EXPECT_EQ(dialog.parentWidget(), &main_window_);
 
-         EXPECT_EQ(edit_box(dialog).text(), q(line));
+         EXPECT_EQ(edit_box(dialog).text(), from_utf8(line));
          EXPECT_FALSE(edit_box(dialog).isReadOnly());
          EXPECT_FALSE(edit_box(dialog).accessibleName().isEmpty());
          EXPECT_FALSE(label(dialog, 1).isVisible());  // no note for a line shown whole
@@ -265,8 +261,8 @@ TEST_F(CorrectionDialogTest, ShowsTheLineAndTheReport) {
          for (std::size_t k = 0; k < kCorrectionCaptions.size(); ++k) {
            SCOPED_TRACE(k);
            const QPushButton& command = button(dialog, static_cast<CorrectionButton>(k));
-           EXPECT_EQ(command.text(), q(kCorrectionCaptions[k]));
-           EXPECT_EQ(command.toolTip(), q(kCorrectionTooltips[k]));
+           EXPECT_EQ(command.text(), from_utf8(kCorrectionCaptions[k]));
+           EXPECT_EQ(command.toolTip(), from_utf8(kCorrectionTooltips[k]));
            EXPECT_EQ(command.accessibleName(), command.text());
          }
          EXPECT_TRUE(button(dialog, CorrectionButton::kRecheck).isDefault());

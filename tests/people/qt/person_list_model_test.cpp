@@ -190,7 +190,7 @@ TEST_F(PersonListModelTest, OtherColumnsResizeTheRows) {
 // Each change of the table, what the view must be told, and the lines and rows after it.
 TEST_F(PersonListModelTest, RowsFollowTheTableThroughEveryChange) {
   enum Signal { kNone, kMoved, kRemoved, kInserted, kReset };
-  struct Step {
+  struct TableStep {
     const char* name;
     std::function<void(PersonTable&, ListDisplay&, const ProgramState&)> change;
     Signal signal;
@@ -206,7 +206,7 @@ TEST_F(PersonListModelTest, RowsFollowTheTableThroughEveryChange) {
       list05(t, d, kDeleteMode);
     };
   };
-  const std::vector<Step> steps = {
+  const std::vector<TableStep> steps = {
       {"sort_name", sort_by(kSortName), kMoved},
       {"sort_date", sort_by(kSortDate), kMoved},
       {"sort_month_day", sort_by(kSortMonthDay), kMoved},
@@ -245,7 +245,7 @@ TEST_F(PersonListModelTest, RowsFollowTheTableThroughEveryChange) {
   };
 
   select(30);
-  for (const Step& step : steps) {
+  for (const TableStep& step : steps) {
     SCOPED_TRACE(step.name);
     const i16 selected = current_person();
     QSignalSpy moved(&model_, &QAbstractItemModel::layoutChanged);

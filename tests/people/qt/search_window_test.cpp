@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "core/qt/box_text.h"
 #include "people/data_reader.h"
 #include "people/people_fixtures.h"
 #include "people/person_list_fixtures.h"
@@ -35,10 +36,6 @@ using testing::ModalDialogGuard;
 using testing::RecordingReporter;
 using testing::shown_names;
 using Names = std::vector<std::string>;
-
-QString q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // 2024-06-01: 田中 29, 山田 34, 佐藤 24, 田村 23, 鈴木 54 years old.
 const std::vector<std::string> kPersons = {"田中^1995 1 1^", "山田^1990 1 1^", "佐藤^2000 1 1^",
@@ -91,7 +88,7 @@ class SearchWindowTest : public ::testing::Test {
   // item is marked and Enter takes it.
   void choose(int index, std::string_view text) {
     QComboBox& combo = box(index);
-    const int at = combo.findText(q(text));
+    const int at = combo.findText(from_utf8(text));
     ASSERT_GE(at, 0) << index << " " << text;
     combo.showPopup();
     QAbstractItemView* list = combo.view();
@@ -134,7 +131,7 @@ TEST_F(SearchWindowTest, EveryControlIsNamedAndShowsTheOpeningChoices) {
     SCOPED_TRACE(i);
     const SearchBox& data = opening.boxes[static_cast<std::size_t>(i)];
     ASSERT_EQ(box(i).count(), static_cast<int>(data.items.size()));
-    EXPECT_EQ(box(i).currentText(), q(data.text()));
+    EXPECT_EQ(box(i).currentText(), from_utf8(data.text()));
   }
   for (const QWidget* control : shown_window.findChildren<QWidget*>()) {
     if (control->parentWidget() != &shown_window) continue;  // parts of the controls
@@ -309,7 +306,7 @@ TEST_F(SearchWindowTest, NothingFoundIsToldInABoxOverTheMainWindow) {
   auto answer = testing::answer_next_message_box(QMessageBox::Ok);
   command(0).click();
   ASSERT_TRUE(answer.answered());
-  EXPECT_EQ(answer.box().text, q(kNothingFoundText));
+  EXPECT_EQ(answer.box().text, from_utf8(kNothingFoundText));
   EXPECT_EQ(answer.box().title, QStringLiteral("検索"));
   EXPECT_EQ(answer.box().parent, &main_window_);
   EXPECT_FALSE(window().isVisible());

@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "core/qt/box_text.h"
 #include "people/list_columns.h"
 #include "settings/qt/qsettings_store.h"
 #include "settings/setting_keys.h"
@@ -41,10 +42,6 @@ using testing::ModalDialogGuard;
 using testing::RecordingMainDialogs;
 using testing::ShownBox;
 using testing::TestFolder;
-
-QString q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 class OptionsDialogTest : public ::testing::Test {
  protected:
@@ -100,7 +97,7 @@ class OptionsDialogTest : public ::testing::Test {
 
 TEST_F(OptionsDialogTest, EveryControlIsNamedAndCaptioned) {
   OptionsDialog& dialog = open();
-  EXPECT_EQ(dialog.windowTitle(), q("　Pelmiraの設定"));
+  EXPECT_EQ(dialog.windowTitle(), from_utf8("　Pelmiraの設定"));
   std::vector<QString> names;
   for (int k = 0; k < 15; ++k) names.push_back(QStringLiteral("Option1_%1").arg(k));
   for (int k = 0; k < 16; ++k) names.push_back(QStringLiteral("Check5_%1").arg(k));
@@ -124,16 +121,16 @@ TEST_F(OptionsDialogTest, EveryControlIsNamedAndCaptioned) {
                         "年齢計算法と暦法の設定", "Lunokaの設定"};
   ASSERT_EQ(tabs->count(), 5);
   for (int k = 0; k < 5; ++k) {
-    EXPECT_EQ(tabs->tabText(k), q(captions[k]));
-    EXPECT_EQ(tabs->tabToolTip(k), q(tips[k]));
+    EXPECT_EQ(tabs->tabText(k), from_utf8(captions[k]));
+    EXPECT_EQ(tabs->tabToolTip(k), from_utf8(tips[k]));
   }
   EXPECT_EQ(control<QRadioButton>(QStringLiteral("Option1_0"))->toolTip(),
-            q("「入力」の文字が表示されます"));
+            from_utf8("「入力」の文字が表示されます"));
   EXPECT_EQ(control<QPushButton>(QStringLiteral("Command3_2"))->toolTip(),
-            q("デフォルトの状態に戻します。"));
+            from_utf8("デフォルトの状態に戻します。"));
   EXPECT_EQ(control<QComboBox>(QStringLiteral("Combo1"))->count(), 4);
-  EXPECT_EQ(control<QLabel>(QStringLiteral("Label7"))->text(), q("/opt/pelmira/lunoka"));
-  EXPECT_EQ(control<QLineEdit>(QStringLiteral("Text1"))->text(), q("1996 10 1"));
+  EXPECT_EQ(control<QLabel>(QStringLiteral("Label7"))->text(), from_utf8("/opt/pelmira/lunoka"));
+  EXPECT_EQ(control<QLineEdit>(QStringLiteral("Text1"))->text(), from_utf8("1996 10 1"));
 }
 
 TEST_F(OptionsDialogTest, CentredOnTheScreenWithOnlyTheShownPageEnabled) {
@@ -280,7 +277,7 @@ TEST_F(OptionsDialogTest, AStartDateWithoutAYearIsRefused) {
   EXPECT_EQ(stored(setting::kLoadStartFile), "0");
 
   click(QStringLiteral("Command4"));
-  EXPECT_EQ(control<QLineEdit>(QStringLiteral("Text1"))->text(), q("西暦 2001年 2月 3日"));
+  EXPECT_EQ(control<QLineEdit>(QStringLiteral("Text1"))->text(), from_utf8("西暦 2001年 2月 3日"));
   click(QStringLiteral("cmdApply"));
   EXPECT_EQ(stored(setting::kStartBirthDate), "西暦 2001年 2月 3日");
   EXPECT_EQ(dialogs_.shown.size(), 1u);
@@ -302,7 +299,7 @@ TEST_F(OptionsDialogTest, ColumnBoxesSwitchTheColumnsTheyName) {
     saves_.clear();
     open();
     auto* box = control<QCheckBox>(QString::fromLatin1(row.box));
-    EXPECT_EQ(box->text(), q(row.caption));
+    EXPECT_EQ(box->text(), from_utf8(row.caption));
     click(QStringLiteral("Command3_1"));
     box->click();
     click(QStringLiteral("cmdOK"));
@@ -362,7 +359,7 @@ TEST_F(OptionsDialogTest, StartFileChosenWithANonAsciiName) {
   show_page(OptionsPage::kStartup);
   dialogs_.paths = {memo, file};
   click(QStringLiteral("Command1"));
-  EXPECT_EQ(control<QLabel>(QStringLiteral("Label8"))->text(), q(file));
+  EXPECT_EQ(control<QLabel>(QStringLiteral("Label8"))->text(), from_utf8(file));
   ASSERT_EQ(dialogs_.shown.size(), 3u);
   EXPECT_EQ(dialogs_.shown[1].text, kNotADataFile);
   click(QStringLiteral("cmdOK"));
