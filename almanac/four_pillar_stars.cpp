@@ -57,6 +57,14 @@ bool is_one_of(const Pillar& p, std::string_view pairs) {
   return false;
 }
 
+// Whether every stem and branch of the four pillars is given: the hour pillar of a birth
+// without a time is 0 and 0.
+bool all_given(const FourPillars& p) {
+  for (const Pillar& pillar : {p.year, p.month, p.day, p.hour})
+    if (pillar.stem == 0 || pillar.branch == 0) return false;
+  return true;
+}
+
 constexpr std::string_view kInsakuyousaPairs = "壬辰戊寅戊申丁丑癸巳辛酉丙子丙午壬戌辛卯丁未癸丑";
 constexpr std::string_view kKakukokoouPairs = "乙巳辛亥甲寅戊午壬申丙午壬子丁巳";
 
@@ -116,7 +124,7 @@ std::string shihai(i16 day_stem, i16 day_branch, i16 month_branch) {
 
 std::string insakuyousa(const FourPillars& p) {
   const bool applies =
-      is_one_of(p.day, kInsakuyousaPairs) &&
+      all_given(p) && is_one_of(p.day, kInsakuyousaPairs) &&
       (is_one_of(p.year, kInsakuyousaPairs) || is_one_of(p.month, kInsakuyousaPairs) ||
        is_one_of(p.hour, kInsakuyousaPairs));
   return applies ? "陰錯陽差 " : "";
@@ -124,7 +132,7 @@ std::string insakuyousa(const FourPillars& p) {
 
 std::string kakukokoou(const FourPillars& p) {
   const bool applies =
-      (is_one_of(p.day, kKakukokoouPairs) || is_one_of(p.hour, kKakukokoouPairs)) &&
+      all_given(p) && (is_one_of(p.day, kKakukokoouPairs) || is_one_of(p.hour, kKakukokoouPairs)) &&
       (is_one_of(p.year, kKakukokoouPairs) || is_one_of(p.month, kKakukokoouPairs));
   return applies ? "寡鵠孤鶯 " : "";
 }

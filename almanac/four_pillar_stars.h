@@ -28,6 +28,8 @@ std::string kaigou(i16 day_stem, i16 day_branch);
 std::string shihai(i16 day_stem, i16 day_branch, i16 month_branch);
 
 // "陰錯陽差 " when the day pillar and one of the other three are among its twelve pairs.
+// Both this and kakukokoou take all four pillars: without a birth time (an hour pillar of 0)
+// they give the empty text.
 std::string insakuyousa(const FourPillars& pillars);
 
 // "寡鵠孤鶯 " when the day or hour pillar and the year or month pillar are among its eight

@@ -11,7 +11,6 @@ namespace pelmira::cli {
 namespace {
 
 // tanmade's label when every memorial day lies in the past; its day count is then empty.
-constexpr std::string_view kNoMemorialLeft = "命日対象外";
 
 }  // namespace
 

@@ -128,7 +128,7 @@ i32 tanmade(const ProgramState& state, i16 year, i16 month, i16 day, i16 kind, s
       consider(guleyulibi(add16(year, it->offset), month, day, mode), it->name);
     for (auto it = kMemorialDays.rbegin(); it != kMemorialDays.rend(); ++it)
       consider(guleyulibi(year, month, add16(day, it->offset), mode), it->name);
-    if (label.empty()) label = "命日対象外";
+    if (label.empty()) label = kNoMemorialLeft;
     return result;
   });
 }

@@ -3,6 +3,7 @@
 // Year and by 立春, the days to the next birthday, anniversary or memorial day, and today.
 
 #include <string>
+#include <string_view>
 
 #include "core/checked.h"
 #include "core/state.h"
@@ -24,6 +25,9 @@ std::string kazoe(i16 ry, i16 rm, i16 rd, i16 by, i16 bm, i16 bd);
 
 // Counted age by 立春, as text ("0" before the birth).
 std::string kazoe2(i16 ry, i16 rm, i16 rd, i16 by, i16 bm, i16 bd);
+
+// The label of `tanmade` for a death past every memorial day; its day count is then empty.
+inline constexpr std::string_view kNoMemorialLeft = "命日対象外";
 
 // Days from today (slot 1) to the next recurrence of the event and the label naming it:
 // "誕生日まで", "記念日まで" (kind 3), or the nearest memorial day (kind 5, "命日対象外"

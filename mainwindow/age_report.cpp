@@ -100,7 +100,7 @@ ReportTexts hyouzi(const ProgramState& state, const ReportTotals& totals, i16 li
     const i32 next_days =
         tanmade(state, birth.year, birth.month, birth.day, listing_kind, next_label);
     // No memorial day left: the day count stays empty.
-    const std::string next_text = next_label == "命日対象外" ? "" : std::to_string(next_days);
+    const std::string next_text = next_label == kNoMemorialLeft ? "" : std::to_string(next_days);
     texts.totals_block = "　　" + std::to_string(totals.total_months) + "ヶ月 " +
                          difference.texts[2] + "日" + std::string(kCrLf) + "　　" +
                          std::to_string(totals.total_days) + "日" + std::string(kCrLf) +

@@ -137,7 +137,9 @@ std::string ListLineBuilder::line_unchecked(i16 person) const {
       case kColumnDaysToNext: {
         std::string label;
         const i32 days = tanmade(state_, y, m, d, display_.listing_code, label);
-        line += " " + (memorial ? label : std::string()) + right_align(number_text(days), 5) + "日";
+        // Past every memorial day the count is empty: "0日" would read as "today".
+        const std::string count = label == kNoMemorialLeft ? "" : number_text(days);
+        line += " " + (memorial ? label : std::string()) + right_align(count, 5) + "日";
         break;
       }
       case kColumnCountedAge:

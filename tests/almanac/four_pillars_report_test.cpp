@@ -140,7 +140,8 @@ const std::vector<std::string> kRisshunDay2000Untimed =
     untimed_hour_block() +
     std::vector<std::string>{
         "　--<空亡>--　　午未　身弱(-3点)",
-        "　　　　　　魁ごう 陰錯陽差 ",
+        // 陰錯陽差 takes the hour pillar too: without a birth time it is not shown.
+        "　　　　　　魁ごう ",
         "　※注 2月の節入を4日21時53分で計算。",
     };
 

@@ -281,9 +281,12 @@ TEST(StarLookups, DayStars) {
        "陰錯陽差 "},
       {"insakuyousa_with_the_hour", insakuyousa(pillars("己卯", "甲子", "丙午", "丙午")),
        "陰錯陽差 "},
-      {"insakuyousa_needs_a_second_pillar", insakuyousa(pillars("己卯", "甲子", "壬辰", "")), ""},
+      {"insakuyousa_needs_a_second_pillar", insakuyousa(pillars("己卯", "甲子", "壬辰", "甲子")),
+       ""},
+      {"insakuyousa_without_a_birth_time", insakuyousa(pillars("己卯", "丁丑", "壬辰", "")), ""},
       {"kakukokoou_by_the_hour", kakukokoou(pillars("甲寅", "丙子", "壬辰", "丁巳")), "寡鵠孤鶯 "},
-      {"kakukokoou_by_the_day", kakukokoou(pillars("己卯", "壬申", "丙午", "")), "寡鵠孤鶯 "},
+      {"kakukokoou_by_the_day", kakukokoou(pillars("己卯", "壬申", "丙午", "甲子")), "寡鵠孤鶯 "},
+      {"kakukokoou_without_a_birth_time", kakukokoou(pillars("己卯", "壬申", "丙午", "")), ""},
       {"kakukokoou_needs_year_or_month", kakukokoou(pillars("己卯", "丙子", "丙午", "丁巳")), ""},
   };
   for (const auto& r : rows) {

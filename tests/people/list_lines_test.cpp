@@ -53,6 +53,7 @@ TEST(ListLine, EachColumnAlone) {
       {"days_to_birthday", kColumnDaysToNext, {"a", 2000, 5, 3}, 9, "   268日"},
       {"days_to_anniversary_unlabelled", kColumnDaysToNext, {"a", 2000, 5, 3}, 3, "   268日"},
       {"days_to_memorial", kColumnDaysToNext, {"a", 2000, 5, 3}, 5, " 　十三回忌まで  634日"},
+      {"past_every_memorial_day", kColumnDaysToNext, {"a", 1900, 5, 3}, 5, " 命日対象外     日"},
       {"counted_age", kColumnCountedAge, {"a", 2000, 5, 3}, 9, "   11才 "},
       {"zodiac_three_characters", kColumnZodiac, {"a", 2000, 5, 3}, 9, "牡牛座"},
       {"zodiac_two_characters", kColumnZodiac, {"a", 2000, 3, 1}, 9, "　魚座"},
