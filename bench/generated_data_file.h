@@ -10,6 +10,7 @@
 #include <map>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/encoding.h"
@@ -50,24 +51,54 @@ class GeneratedFiles {
     if (!folder_.empty()) std::filesystem::remove_all(folder_, ignored);
   }
   const std::string& path(int persons) {
+    auto found = paths_.find(persons);
+    if (found != paths_.end()) return found->second;
+    const std::string path = folder() + "/list" + std::to_string(persons) + ".txt";
+    write_file(path, generated_lines(persons));
+    return paths_.emplace(persons, path).first->second;
+  }
+
+  // The same persons shared out over `count` files, as a family's folder holds them.
+  const std::vector<std::string>& paths(int persons, int count) {
+    const std::pair key{persons, count};
+    auto found = split_paths_.find(key);
+    if (found != split_paths_.end()) return found->second;
+    const std::vector<std::string> lines = generated_lines(persons);
+    const std::size_t records = lines.size() - 2;  // the last two are the footer
+    std::vector<std::string> paths;
+    for (int k = 0; k < count; ++k) {
+      const std::size_t from = records * static_cast<std::size_t>(k) / count;
+      const std::size_t to = records * static_cast<std::size_t>(k + 1) / count;
+      std::vector<std::string> part(lines.begin() + static_cast<std::ptrdiff_t>(from),
+                                    lines.begin() + static_cast<std::ptrdiff_t>(to));
+      part.insert(part.end(), lines.end() - 2, lines.end());
+      paths.push_back(folder() + "/part" + std::to_string(persons) + "_" + std::to_string(k) +
+                      ".txt");
+      write_file(paths.back(), part);
+    }
+    return split_paths_.emplace(key, std::move(paths)).first->second;
+  }
+
+ private:
+  const std::string& folder() {
     if (folder_.empty()) {
       std::string pattern =
           (std::filesystem::temp_directory_path() / "pelmira-bench-XXXXXX").string();
       if (::mkdtemp(pattern.data()) == nullptr) std::abort();
       folder_ = pattern;
     }
-    auto found = paths_.find(persons);
-    if (found != paths_.end()) return found->second;
-    const std::string path = folder_ + "/list" + std::to_string(persons) + ".txt";
-    std::string text = std::string(kDataFileHeader) + "\r\n";
-    for (const std::string& line : generated_lines(persons)) text += line + "\r\n";
-    std::ofstream(path, std::ios::binary) << utf8_to_cp932(text).value();
-    return paths_.emplace(persons, path).first->second;
+    return folder_;
   }
 
- private:
+  static void write_file(const std::string& path, const std::vector<std::string>& lines) {
+    std::string text = std::string(kDataFileHeader) + "\r\n";
+    for (const std::string& line : lines) text += line + "\r\n";
+    std::ofstream(path, std::ios::binary) << utf8_to_cp932(text).value();
+  }
+
   std::string folder_;
   std::map<int, std::string> paths_;
+  std::map<std::pair<int, int>, std::vector<std::string>> split_paths_;
 };
 
 inline GeneratedFiles& files() {
