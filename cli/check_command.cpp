@@ -50,7 +50,7 @@ void print_indented(std::ostream& out, std::string_view text) {
 }
 
 bool is_record(std::string_view text) {
-  return !(text.size() > 0 && text.front() == '\'') && cut_record(to_u32(text)).has_value();
+  return !(text.size() > 0 && text.front() == '\'') && cut_record(text).has_value();
 }
 
 struct Counts {

@@ -80,7 +80,11 @@ std::string list_command(RunContext& run, const ListOptions& options) {
   run.stop_if_reported();
 
   std::string out = list_header(display) + "\n";
-  for (const std::string& line : st7(table, state, display).lines) out += line + "\n";
+  const std::vector<std::string> lines = st7(table, state, display).lines;
+  std::size_t size = out.size();
+  for (const std::string& line : lines) size += line.size() + 1;
+  out.reserve(size + 256);
+  for (const std::string& line : lines) out.append(line).push_back('\n');
   out += mhyuji(table, state, display).summary + "\n";
   run.stop_if_reported();
 

@@ -144,7 +144,8 @@ std::optional<std::string> utf8_to_cp932(std::string_view utf8, std::u32string* 
 
 int cp932_display_width(std::string_view utf8) {
   int width = 0;
-  for (const char32_t c : to_u32(utf8)) {
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    const char32_t c = next_char(utf8, pos);
     // The one-byte characters of CP932: ASCII, the half-width katakana, and the yen sign and
     // overline that share 0x5C and 0x7E.
     const bool one_byte =

@@ -5,8 +5,15 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-// Decodes one character at `pos`, advancing it; malformed input yields U+FFFD for one byte.
-char32_t decode_one(std::string_view s, std::size_t& pos) {
+// Whether the character just read from `from` to `to` stood for a malformed byte rather than
+// a U+FFFD written in the text (which takes three bytes).
+bool was_malformed(char32_t c, std::size_t from, std::size_t to) {
+  return c == kReplacement && to - from == 1;
+}
+
+}  // namespace
+
+char32_t next_char(std::string_view s, std::size_t& pos) {
   const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
   const unsigned char b0 = byte(pos);
   int length = 0;
@@ -49,8 +56,6 @@ char32_t decode_one(std::string_view s, std::size_t& pos) {
   return c;
 }
 
-}  // namespace
-
 void append_utf8(std::string& out, char32_t c) {
   if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = kReplacement;
   if (c < 0x80) {
@@ -70,10 +75,22 @@ void append_utf8(std::string& out, char32_t c) {
   }
 }
 
+bool is_valid_utf8(std::string_view utf8) {
+  for (std::size_t pos = 0; pos < utf8.size();) {
+    if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
+      ++pos;
+      continue;
+    }
+    const std::size_t from = pos;
+    if (was_malformed(next_char(utf8, pos), from, pos)) return false;
+  }
+  return true;
+}
+
 std::u32string to_u32(std::string_view utf8) {
   std::u32string out;
   out.reserve(utf8.size());
-  for (std::size_t pos = 0; pos < utf8.size();) out += decode_one(utf8, pos);
+  for (std::size_t pos = 0; pos < utf8.size();) out += next_char(utf8, pos);
   return out;
 }
 
@@ -86,14 +103,31 @@ std::string to_utf8(std::u32string_view text) {
 
 std::size_t char_count(std::string_view utf8) {
   std::size_t n = 0;
-  for (std::size_t pos = 0; pos < utf8.size(); ++n) decode_one(utf8, pos);
+  for (std::size_t pos = 0; pos < utf8.size(); ++n) {
+    if (static_cast<unsigned char>(utf8[pos]) < 0x80)
+      ++pos;
+    else
+      next_char(utf8, pos);
+  }
   return n;
 }
 
 std::string char_substr(std::string_view utf8, std::size_t start, std::size_t count) {
-  const std::u32string chars = to_u32(utf8);
-  if (start >= chars.size()) return {};
-  return to_utf8(std::u32string_view(chars).substr(start, count));
+  std::size_t pos = 0;
+  for (std::size_t n = 0; n < start && pos < utf8.size(); ++n) next_char(utf8, pos);
+  if (pos >= utf8.size()) return {};
+  // Well-formed characters are copied as they stand; a malformed byte becomes U+FFFD.
+  const std::size_t from = pos;
+  bool well_formed = true;
+  for (std::size_t n = 0; n < count && pos < utf8.size(); ++n) {
+    const std::size_t at = pos;
+    if (was_malformed(next_char(utf8, pos), at, pos)) well_formed = false;
+  }
+  const std::string_view part = utf8.substr(from, pos - from);
+  if (well_formed) return std::string(part);
+  std::string out;
+  for (std::size_t at = 0; at < part.size();) append_utf8(out, next_char(part, at));
+  return out;
 }
 
 std::string char_left(std::string_view utf8, std::size_t count) {

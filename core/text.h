@@ -9,6 +9,13 @@
 
 namespace pelmira {
 
+// Decodes the character at byte `pos` and moves `pos` past it; a malformed byte reads as
+// U+FFFD and moves `pos` by one. `pos` must be before the end.
+char32_t next_char(std::string_view utf8, std::size_t& pos);
+
+// Whether every byte of the text belongs to a well-formed character.
+bool is_valid_utf8(std::string_view utf8);
+
 std::u32string to_u32(std::string_view utf8);
 std::string to_utf8(std::u32string_view text);
 void append_utf8(std::string& out, char32_t c);

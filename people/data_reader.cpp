@@ -15,12 +15,20 @@
 namespace pelmira {
 namespace {
 
-constexpr char32_t kSeparator = U'^';
+constexpr char kSeparator = '^';
 constexpr i16 kI16Max = 32767;
 // bnsk refuses years above this after normalising the month and day into the year.
 constexpr i64 kLargestNormalisedYear = 32743;
 // The largest number of years an era adds to its era year (令和: 2018).
 constexpr i64 kLargestEraOffset = 2018;
+
+std::string text_of(std::string_view bytes) {
+  return std::string(bytes);
+}
+
+std::string text_of(std::u32string_view chars) {
+  return to_utf8(chars);
+}
 
 bool is_comment(std::string_view line) {
   return !line.empty() && line.front() == '\'';
@@ -70,16 +78,16 @@ PersonDate read_date(const ProgramState& state, const std::string& date_text) {
   return {year, month, day};
 }
 
-i16 read_days(const std::u32string& days) {
+i16 read_days(const std::string& days) {
   try {
-    return round_to_i16(numeric_value(to_utf8(days)));
+    return round_to_i16(numeric_value(days));
   } catch (const RuntimeError&) {
     throw RuntimeError(err::kOverflow, "日数の数値が大き過ぎます。");
   }
 }
 
-NoticeCode read_code(const std::u32string& code) {
-  const std::string widened = widen_notice_code(to_utf8(code));
+NoticeCode read_code(const std::string& code) {
+  const std::string widened = widen_notice_code(code);
   if (char_count(widened) > kCodeSlots)
     throw RuntimeError(err::kOverflow, "「Lunoka」用データが16桁を超えています。");
   return notice_code_from_text(widened);
@@ -122,7 +130,7 @@ void store_person(PersonTable& table, ReadProgress& progress, const PersonValues
 }
 
 bool is_record(std::string_view line) {
-  return !is_comment(line) && cut_record(to_u32(line)).has_value();
+  return !is_comment(line) && cut_record(line).has_value();
 }
 
 // Reads every line after the header into the table (step 4 of the read).
@@ -147,7 +155,7 @@ void read_lines(PersonTable& table, const ProgramState& state, const std::string
     datashyusei(line, progress.verdict, host);
     if (progress.verdict == kVerdictStop) return;
     if (is_comment(line)) continue;
-    const std::optional<RecordFields> record = cut_record(to_u32(line));
+    const std::optional<RecordFields> record = cut_record(line);
     if (!record) continue;
     if (progress.person == kMaxPersons) {
       progress.limit_line = line_number;
@@ -198,15 +206,19 @@ void restore_terminators(PersonTable& table, i16 rows) {
 
 }  // namespace
 
-std::optional<RecordFields> cut_record(std::u32string_view line) {
-  std::u32string_view rest = line;
+namespace {
+
+// The separator positions of a line: decoded characters, or the bytes of a well-formed UTF-8
+// line without a length prefix, where every "^" is one byte.
+template <class Text>
+std::optional<RecordFields> cut_at_separators(Text rest) {
   std::array<std::size_t, 5> p{};  // 1-based positions of the separators p1..p4, 0 unset
   int count = 0;
   std::size_t scan_from = 0;
   if (!rest.empty() && rest.front() == kSeparator) {
     const std::size_t k = rest.find(kSeparator, 2);
-    if (k == std::u32string_view::npos) return std::nullopt;
-    const double n = std::nearbyint(numeric_value(to_utf8(rest.substr(1, k - 1))));
+    if (k == Text::npos) return std::nullopt;
+    const double n = std::nearbyint(numeric_value(text_of(rest.substr(1, k - 1))));
     rest.remove_prefix(k + 1);
     // The name length, held within the rest of the line.
     const double clamped = std::clamp(n, 0.0, static_cast<double>(rest.size()) + 1);
@@ -219,19 +231,28 @@ std::optional<RecordFields> cut_record(std::u32string_view line) {
   if (p[2] == 0) return std::nullopt;
 
   RecordFields record;
-  record.name = std::u32string(rest.substr(0, p[1] - 1));
-  record.date = std::u32string(rest.substr(std::min(p[1], rest.size()), p[2] - p[1] - 1));
+  record.name = text_of(rest.substr(0, p[1] - 1));
+  record.date = text_of(rest.substr(std::min(p[1], rest.size()), p[2] - p[1] - 1));
   if (p[3] != 0 && p[4] != 0) {
-    record.days = std::u32string(rest.substr(p[2], p[3] - p[2] - 1));
-    record.code = std::u32string(rest.substr(p[3], p[4] - p[3] - 1));
+    record.days = text_of(rest.substr(p[2], p[3] - p[2] - 1));
+    record.code = text_of(rest.substr(p[3], p[4] - p[3] - 1));
   }
   return record;
 }
 
+}  // namespace
+
+std::optional<RecordFields> cut_record(std::string_view line) {
+  // Decoding costs more than the cutting: most lines are cut as bytes.
+  if (!line.empty() && line.front() != '^' && is_valid_utf8(line)) return cut_at_separators(line);
+  const std::u32string chars = to_u32(line);
+  return cut_at_separators(std::u32string_view(chars));
+}
+
 PersonValues person_values(const ProgramState& state, const RecordFields& record) {
   PersonValues values;
-  values.name = fixed_name(to_utf8(record.name));
-  values.date = read_date(state, to_utf8(record.date));
+  values.name = fixed_name(record.name);
+  values.date = read_date(state, record.date);
   if (record.days && record.code) {
     values.notice_days = read_days(*record.days);
     values.code = read_code(*record.code);

@@ -43,15 +43,16 @@ class ReadHost : public CorrectionHandler {
 // A record line cut at its separators: the name, the date and, when present, the days and
 // the code, as the reader takes them (an unchecked line is cut the same way).
 struct RecordFields {
-  std::u32string name;
-  std::u32string date;
-  std::optional<std::u32string> days;  // with the code only: a line without code has no days
-  std::optional<std::u32string> code;
+  std::string name;
+  std::string date;
+  std::optional<std::string> days;  // with the code only: a line without code has no days
+  std::optional<std::string> code;
 };
 
 // Cuts a line that is not a comment; nullopt when it has fewer than two separators (it is
-// then skipped without a message).
-std::optional<RecordFields> cut_record(std::u32string_view line);
+// then skipped without a message). Fields are counted in characters; a malformed byte is
+// one character and reads as U+FFFD.
+std::optional<RecordFields> cut_record(std::string_view line);
 
 // One person as a record line gives it.
 struct PersonValues {

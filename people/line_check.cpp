@@ -1,5 +1,7 @@
 #include "people/line_check.h"
 
+#include <type_traits>
+
 #include "core/text.h"
 #include "core/trap.h"
 #include "people/numeric_text.h"
@@ -11,9 +13,17 @@ constexpr char32_t kSeparator = U'^';
 constexpr double kLargestValue = 20000;
 constexpr std::string_view kCrLf = "\r\n";
 
+// Characters `from`..`from + count` of the line: decoded characters, or the bytes of a
+// well-formed UTF-8 line, where every "^" is one byte and a field between two of them is
+// the same text either way.
 std::string slice(const std::u32string& chars, std::size_t from, std::size_t count) {
   if (from >= chars.size()) return {};
   return to_utf8(std::u32string_view(chars).substr(from, count));
+}
+
+std::string slice(std::string_view bytes, std::size_t from, std::size_t count) {
+  if (from >= bytes.size()) return {};
+  return std::string(bytes.substr(from, count));
 }
 
 // The length prefix "^n^" (n of one or two characters). Sets the name field and returns
@@ -47,7 +57,8 @@ std::size_t read_prefix(const std::u32string& chars, LineCheck& check) {
 }
 
 // The fields ended by "^" from `start` on; a fifth field is an error and ends the scan.
-void read_fields(const std::u32string& chars, std::size_t start, std::size_t last_separator,
+template <class Text>
+void read_fields(const Text& chars, std::size_t start, std::size_t last_separator,
                  bool after_prefix, LineCheck& check) {
   std::size_t field_start = after_prefix ? last_separator + 1 : 0;
   for (std::size_t at = start; at < chars.size(); ++at) {
@@ -75,7 +86,9 @@ double group_value(std::string_view digits) {
 
 void check_date(LineCheck& check) {
   int group = 0;
-  for (const char32_t c : to_u32(narrow_text(check.fields[1]))) {
+  const std::string date = narrow_text(check.fields[1]);
+  for (std::size_t at = 0; at < date.size();) {
+    const char32_t c = next_char(date, at);
     if (c >= U'0' && c <= U'9') {
       check.date_groups[static_cast<std::size_t>(group)] += static_cast<char>(c);
       continue;
@@ -136,35 +149,47 @@ std::string build_report(std::string_view line, const LineCheck& check) {
   return report + check.message;
 }
 
-}  // namespace
+// The checks of one line, given as its decoded characters or, when it is well-formed UTF-8
+// without a length prefix, as its bytes.
+template <class Text>
+LineCheck check_line(const Text& chars, std::string_view line) {
+  LineCheck check;
+  if (!chars.empty() && chars.front() == U'\'') return check;
+  if (chars.empty() || chars.back() != kSeparator)
+    check.slots[15] = "データの最後に ^ が有りません。";
 
-LineCheck datachekku(std::string_view line) {
-  return trap("datachekku", [&]() -> LineCheck {
-    LineCheck check;
-    const std::u32string chars = to_u32(line);
-    if (!chars.empty() && chars.front() == U'\'') return check;
-    if (chars.empty() || chars.back() != kSeparator)
-      check.slots[15] = "データの最後に ^ が有りません。";
-
+  if constexpr (std::is_same_v<Text, std::u32string>) {
     if (!chars.empty() && chars.front() == kSeparator) {
       const std::size_t end = read_prefix(chars, check);
       read_fields(chars, end + 1, end, true, check);
     } else {
       read_fields(chars, 0, 0, false, check);
     }
-    if (check.fields[0].empty()) check.slots[4] = "氏名のデータが有りません。";
-    check_date(check);
-    check_days_and_code(check);
+  } else {
+    read_fields(chars, 0, 0, false, check);
+  }
+  if (check.fields[0].empty()) check.slots[4] = "氏名のデータが有りません。";
+  check_date(check);
+  check_days_and_code(check);
 
-    for (const std::string& text : check.slots) {
-      if (text.empty()) continue;
-      check.message += "　" + text;
-      check.message += kCrLf;
-    }
-    if (check.message.empty()) return check;
-    check.report = build_report(line, check);
-    check.result = check.field_count > 0 ? 1 : 0;
-    return check;
+  for (const std::string& text : check.slots) {
+    if (text.empty()) continue;
+    check.message += "　" + text;
+    check.message += kCrLf;
+  }
+  if (check.message.empty()) return check;
+  check.report = build_report(line, check);
+  check.result = check.field_count > 0 ? 1 : 0;
+  return check;
+}
+
+}  // namespace
+
+LineCheck datachekku(std::string_view line) {
+  return trap("datachekku", [&]() -> LineCheck {
+    // Decoding costs more than every check together: most lines are checked as bytes.
+    const bool as_bytes = !line.empty() && line.front() != '^' && is_valid_utf8(line);
+    return as_bytes ? check_line(line, line) : check_line(to_u32(line), line);
   });
 }
 

@@ -9,7 +9,12 @@ namespace pelmira {
 std::string narrow_text(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (char32_t c : to_u32(text)) {
+  for (std::size_t pos = 0; pos < text.size();) {
+    if (static_cast<unsigned char>(text[pos]) < 0x80) {
+      out += text[pos++];
+      continue;
+    }
+    char32_t c = next_char(text, pos);
     if (c >= U'\uFF01' && c <= U'\uFF5E') c = c - 0xFF01 + 0x21;
     if (c == U'\u3000') c = U' ';
     // The typographic quotes an input method types for ' and ".
