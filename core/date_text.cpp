@@ -96,15 +96,16 @@ class DateTextParser {
   DateTextParser(const ProgramState& state, i16 slot) : state_(state), slot_(slot) {}
 
   void read(std::string_view text) {
-    // Two guard characters in front, so looking two places back never leaves the text.
-    std::u32string chars = U"**";
-    for (char32_t c : to_u32(text)) chars += to_narrow(c);
-    for (std::size_t pos = 2; pos < chars.size(); ++pos) {
-      const char32_t c = chars[pos];
+    // The character two places back decides a short year ("'05"); before the text it is none.
+    char32_t two_back = U'*', one_back = U'*';
+    for (std::size_t pos = 0; pos < text.size();) {
+      const char32_t c = to_narrow(next_char(text, pos));
       if (c >= U'0' && c <= U'9')
-        append_digit(static_cast<char>(c), chars[pos - 2] == U'\'');
+        append_digit(static_cast<char>(c), two_back == U'\'');
       else
         read_other(c);
+      two_back = one_back;
+      one_back = c;
     }
   }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "core/date_text.h"
 #include "core/eras.h"
@@ -113,11 +114,11 @@ struct ReadProgress {
   std::size_t limit_line = 0;  // the first record line past the table's limit, 0 for none
 };
 
-void store_person(PersonTable& table, ReadProgress& progress, const PersonValues& values) {
+void store_person(PersonTable& table, ReadProgress& progress, PersonValues&& values) {
   const i16 i = add16(progress.person, 1);
   dhiretu(table, add16(i, 1));
   const auto p = static_cast<std::size_t>(i);
-  table.personName[p] = values.name;
+  table.personName[p] = std::move(values.name);
   table.personDate[p] = values.date;
   table.noticeDays[p] = values.notice_days;
   table.noticeCode[p] = values.code;
@@ -171,7 +172,7 @@ void read_lines(PersonTable& table, const ProgramState& state, const std::string
                    "rist02", path);
       continue;
     }
-    store_person(table, progress, values);
+    store_person(table, progress, std::move(values));
   }
 }
 

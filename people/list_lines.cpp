@@ -39,11 +39,11 @@ std::string person_number_text(i16 person) {
 
 // The name without its surrounding blanks, padded with blanks to the name columns; a wider
 // name is kept whole.
-std::string name_column_text(std::string_view stored, std::size_t columns) {
-  std::string name = trimmed_name(stored);
+void append_name_column(std::string& line, std::string_view stored, std::size_t columns) {
+  const std::string_view name = trimmed_name_view(stored);
+  line += name;
   const auto width = static_cast<std::size_t>(cp932_display_width(name));
-  if (width < columns) name.append(columns - width, ' ');
-  return name;
+  if (width < columns) line.append(columns - width, ' ');
 }
 
 std::string era_column_text(i16 year, i16 month, i16 day, bool with_year) {
@@ -112,7 +112,7 @@ std::string ListLineBuilder::line_unchecked(i16 person) const {
         line += person_number_text(person);
         break;
       case kColumnName:
-        line += name_column_text(table_.personName.at(p), name_columns_);
+        append_name_column(line, table_.personName.at(p), name_columns_);
         break;
       case kColumnYear:
         line += year_column_text(y);
@@ -130,8 +130,10 @@ std::string ListLineBuilder::line_unchecked(i16 person) const {
         i16 months = 0, days = 0;
         const i16 years =
             nrei(mode, now.year, now.month, now.day, y, m, d, months, days, state_.age_shift);
-        line += right_align(number_text(years), 5) + (memorial ? "年" : "歳") +
-                keta(number_text(months)) + "ヶ月";
+        line += right_align(number_text(years), 5);
+        line += memorial ? "年" : "歳";
+        line += keta(number_text(months));
+        line += "ヶ月";
         break;
       }
       case kColumnDaysToNext: {

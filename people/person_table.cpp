@@ -77,10 +77,14 @@ std::string fixed_name(std::string_view name) {
 }
 
 std::string trimmed_name(std::string_view name) {
+  return std::string(trimmed_name_view(name));
+}
+
+std::string_view trimmed_name_view(std::string_view name) {
   const std::size_t first = name.find_first_not_of(' ');
   if (first == std::string_view::npos) return {};
   const std::size_t last = name.find_last_not_of(' ');
-  return std::string(name.substr(first, last - first + 1));
+  return name.substr(first, last - first + 1);
 }
 
 i16 order_length(const std::vector<i16>& order) {

@@ -93,8 +93,9 @@ void dainyu01(PersonTable& table, i16 i);
 // A name as stored: cut to 31 characters or padded with blanks to 31.
 std::string fixed_name(std::string_view name);
 
-// A stored name without its surrounding blanks.
+// A stored name without its surrounding blanks; the view looks into `name`.
 std::string trimmed_name(std::string_view name);
+std::string_view trimmed_name_view(std::string_view name);
 
 // Number of rows of an order list (the positions before its terminator).
 i16 order_length(const std::vector<i16>& order);
