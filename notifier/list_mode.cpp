@@ -4,6 +4,7 @@
 
 #include "notifier/hit_list.h"
 #include "notifier/kpelmirahm.h"
+#include "notifier/leap_day_setting.h"
 #include "settings/setting_values.h"
 
 namespace pelmira {
@@ -102,7 +103,8 @@ int run_list_mode(const std::vector<std::string>& args, const SettingsStore& sto
   const CalendarDate d = options->date.value_or(system_today);
   const bool show_holiday = read_double_or_default(store, setting::kShowHoliday) == 1;
   HitCollection collection =
-      collect_hits(options->folder, NotifierToday::of(d.year, d.month, d.day), show_holiday);
+      collect_hits(options->folder, NotifierToday::of(d.year, d.month, d.day), show_holiday,
+                   leap_day_move(store));
   if (collection.failure) {
     for (const DateReaderAlert& alert : collection.alerts) {
       if (alert.fatal && collection.failure->by_date_reader) continue;  // shown below
