@@ -7,7 +7,9 @@
 namespace pelmira {
 
 std::optional<i32> export_days(const CalendarDate& first_day, int years) {
-  if (years < 1 || years > kMostExportYears || first_day.year < 1) return std::nullopt;
+  if (years < 1 || years > kMostExportYears || first_day.year < 1 ||
+      first_day.year > kLastExportDay.year)
+    return std::nullopt;
   // A day past the month's end counts on: 29 February plus a year is 1 March.
   const i32 first = dayNumber(first_day.year, first_day.month, first_day.day);
   const i32 end = dayNumber(add16(first_day.year, to_i16(years)), first_day.month, first_day.day);
