@@ -61,6 +61,10 @@ std::string ical_command(const IcalOptions& options) {
     std::cerr << "pelmira-cli: ical: nothing was written\n";
     throw ReportRan();
   }
+  // Still a calendar, but one a calendar program may refuse: say why it is empty.
+  if (result.events == 0)
+    std::cerr << "pelmira-cli: ical: no person is due on any day of the span; the calendar has "
+                 "no events\n";
   if (!options.out) return result.text;
   try {
     write_file_atomically(*options.out, result.text);
