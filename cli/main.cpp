@@ -9,6 +9,7 @@
 #include "cli/command.h"
 #include "cli/dispatch.h"
 #include "cli/holidays_command.h"
+#include "cli/ical_command.h"
 #include "cli/list_command.h"
 #include "cli/listing_command.h"
 #include "cli/month_calendar_command.h"
@@ -34,6 +35,7 @@ constexpr CommandRegistration kSubcommands[] = {
     register_month_calendar_command,
     register_check_command,
     register_list_command,
+    register_ical_command,
 };
 // clang-format on
 

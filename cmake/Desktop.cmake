@@ -26,6 +26,9 @@ endforeach()
 # command-line tool alone.
 if(PELMIRA_WITH_QT)
   install(FILES data/pelmira.hlp DESTINATION ${CMAKE_INSTALL_DATADIR}/pelmira)
+  # An example only: a login start of `lunoka --notify` that the user copies to
+  # ~/.config/autostart/ (see the README); nothing starts it as installed.
+  install(FILES data/lunoka-autostart.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/pelmira/examples)
   install(FILES data/${PELMIRA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES data/${PELMIRA_APP_ID}.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)

@@ -1,5 +1,5 @@
 # The Qt programs and the Qt part of each subsystem (files under <subsystem>/qt/).
-find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Multimedia Test)
+find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Multimedia DBus Test)
 set(CMAKE_AUTOMOC ON)
 
 set(PELMIRA_QT_SOURCES)
@@ -12,7 +12,7 @@ endforeach()
 if(PELMIRA_QT_SOURCES)
   add_library(pelmira_qt STATIC ${PELMIRA_QT_SOURCES})
   target_link_libraries(pelmira_qt PUBLIC pelmira_logic
-    Qt6::Core Qt6::Gui Qt6::Widgets Qt6::Multimedia)
+    Qt6::Core Qt6::Gui Qt6::Widgets Qt6::Multimedia Qt6::DBus)
   # The logic library has members named like Qt's keyword macros (ProgramState::slots).
   target_compile_definitions(pelmira_qt PUBLIC QT_NO_KEYWORDS)
   # The window files all include a share of the widget headers: parse them once.

@@ -143,12 +143,15 @@ class MainSession {
   // --- Files (the ファイル menu) and the person list's edit menu ----------------------------
 
   void ls12_Click();  // "ファイルを開く(新規)": the save question, then a file replaces the list
-  void ls121_Click();             // "ファイルを追加": a file is added to the list
-  void uHozon_Click();            // "上書き保存"
-  void ls13_Click();              // "名前を付けてファイルに保存"
-  void txtout_Click();            // "氏名データをﾃｷｽﾄﾌｧｲﾙに出力"
-  void txtoutir_Click();          // "一覧表示をテキストファイルに出力"
-  void txtoutH_Click();           // "表示画面をテキストファイルに出力"
+  void ls121_Click();     // "ファイルを追加": a file is added to the list
+  void uHozon_Click();    // "上書き保存"
+  void ls13_Click();      // "名前を付けてファイルに保存"
+  void txtout_Click();    // "氏名データをﾃｷｽﾄﾌｧｲﾙに出力"
+  void txtoutir_Click();  // "一覧表示をテキストファイルに出力"
+  void txtoutH_Click();   // "表示画面をテキストファイルに出力"
+  // "iCalendar形式で書き出し…": the list's persons as an iCalendar file, their days as Lunoka
+  // shows them over two years from today (mainwindow/calendar_export.cpp).
+  void icalout_Click();
   void rirekid_Click(int index);  // a recent file, 1 the newest
   void rirekic_Click();           // "履歴のクリア"
   void risinki_Click();           // "リストの内容を全て消す"

@@ -88,8 +88,7 @@ std::string_view next_line(std::string_view bytes, std::size_t& pos, bool lf_lin
 
 class FolderReader {
  public:
-  FolderReader(const NotifierToday& today, const HolidayTable& holidays, HitCollection& into)
-      : today_(today), holidays_(holidays), into_(into) {}
+  FolderReader(const PersonVisitor& visit, HitCollection& into) : visit_(visit), into_(into) {}
 
   void read_file(const std::string& path) {
     std::size_t size = 0;
@@ -130,21 +129,33 @@ class FolderReader {
     if (split_data_line(line_, encoding_, fields) != LineKind::kRecord) return;
     ++into_.counts.data_lines;
     const NoticePerson person = person_of(fields, encoding_, into_.alerts);
-    const std::optional<DueDate> due = evaluate_rule(person, today_, holidays_);
-    if (!due) return;
-    const std::string name = to_display_text(fields.name, encoding_);
-    into_.hits.push_back({due->distance, hit_line(name, person, *due, today_.year)});
-    ++into_.counts.hits;
+    visit_(fields.name, encoding_, person);
   }
 
-  const NotifierToday& today_;
-  const HolidayTable& holidays_;
+  const PersonVisitor& visit_;
   HitCollection& into_;
   std::string_view line_;
   FileEncoding encoding_ = FileEncoding::kCp932;
   std::string failed_line_;
   std::string buffer_;
 };
+
+// Runs a read, turning an error that stops it into the box of `into.failure`.
+// `file_name` and `failed_line` name the place in the box.
+template <typename Read>
+void guarded_read(HitCollection& into, const std::string& file_name, const std::string& failed_line,
+                  Read read) {
+  try {
+    read();
+  } catch (const RuntimeError& e) {
+    into.failure = ReadFailure{read_error_text(e, file_name, failed_line), false};
+  } catch (const DateReaderAbort&) {
+    into.failure = ReadFailure{into.alerts.empty() ? std::string() : into.alerts.back().text, true};
+  } catch (const std::bad_alloc&) {
+    into.failure = ReadFailure{
+        read_error_text(RuntimeError(7, "メモリが不足しています。"), file_name, ""), false};
+  }
+}
 
 }  // namespace
 
@@ -166,26 +177,37 @@ std::vector<std::string> text_file_names(const std::string& folder) {
   return names;
 }
 
-void read_data_files(const std::string& folder, const NotifierToday& today,
-                     const HolidayTable& holidays, HitCollection& into) {
+void read_persons(const std::vector<std::string>& paths, const PersonVisitor& visit,
+                  HitCollection& into) {
   std::string file_name;
-  FolderReader reader(today, holidays, into);
-  try {
+  FolderReader reader(visit, into);
+  guarded_read(into, file_name, reader.failed_line(), [&] {
+    for (const std::string& path : paths) {
+      file_name = fs::path(path).filename().string();
+      reader.read_file(path);
+    }
+  });
+}
+
+void read_data_files(const std::string& folder, const NotifierToday& today,
+                     const HolidayTable& holidays, LeapDayMove leap_day, HitCollection& into) {
+  std::vector<std::string> paths;
+  guarded_read(into, std::string(), std::string(), [&] {
     const std::vector<std::string> names = text_file_names(folder);
     into.counts.text_files = static_cast<int>(names.size());
     const std::string prefix = folder.empty() ? std::string() : folder + "/";
-    for (const std::string& name : names) {
-      file_name = name;
-      reader.read_file(prefix + name);
-    }
-  } catch (const RuntimeError& e) {
-    into.failure = ReadFailure{read_error_text(e, file_name, reader.failed_line()), false};
-  } catch (const DateReaderAbort&) {
-    into.failure = ReadFailure{into.alerts.empty() ? std::string() : into.alerts.back().text, true};
-  } catch (const std::bad_alloc&) {
-    into.failure = ReadFailure{
-        read_error_text(RuntimeError(7, "メモリが不足しています。"), file_name, ""), false};
-  }
+    for (const std::string& name : names) paths.push_back(prefix + name);
+  });
+  if (into.failure) return;
+  const PersonVisitor add_hit = [&](std::string_view name, FileEncoding encoding,
+                                    const NoticePerson& person) {
+    const std::optional<DueDate> due = evaluate_rule(person, today, holidays, leap_day);
+    if (!due) return;
+    into.hits.push_back(
+        {due->distance, hit_line(to_display_text(name, encoding), person, *due, today.year)});
+    ++into.counts.hits;
+  };
+  read_persons(paths, add_hit, into);
 }
 
 std::string read_error_text(const RuntimeError& error, std::string_view file_name,

@@ -4,6 +4,7 @@
 // header line (CP932, or UTF-8 with or without a byte-order mark), each person's rule
 // evaluated against today, and the hits collected in the order found.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,7 @@
 #include "notifier/holiday_table.h"
 #include "notifier/kpelmirahm.h"
 #include "notifier/notification_rule.h"
+#include "people/person_table.h"
 
 namespace pelmira {
 
@@ -46,10 +48,21 @@ struct HitCollection {
 // listed.
 std::vector<std::string> text_file_names(const std::string& folder);
 
-// Reads every data file of the folder into `into`. A run-time error stops the reading and
-// leaves its box text in `into.failure`.
+// Called for each person of a data line while the line is read, with the name's bytes in the
+// file's encoding: a run-time error it raises stops the reading like a bad line does.
+using PersonVisitor =
+    std::function<void(std::string_view name, FileEncoding encoding, const NoticePerson& person)>;
+
+// Reads the data files among `paths`, in order, handing every person to `visit`; files
+// without the header are passed over. Counts, the date reader's boxes and a failure (its box
+// names the file by its name without folders) go to `into`; its hits stay untouched.
+void read_persons(const std::vector<std::string>& paths, const PersonVisitor& visit,
+                  HitCollection& into);
+
+// Reads every data file of the folder into `into`, each person's rule evaluated against
+// today. A run-time error stops the reading and leaves its box text in `into.failure`.
 void read_data_files(const std::string& folder, const NotifierToday& today,
-                     const HolidayTable& holidays, HitCollection& into);
+                     const HolidayTable& holidays, LeapDayMove leap_day, HitCollection& into);
 
 // The read-error box: what failed, where, in which file and on which line.
 std::string read_error_text(const RuntimeError& error, std::string_view file_name,

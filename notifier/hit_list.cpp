@@ -4,8 +4,8 @@
 
 namespace pelmira {
 
-HitCollection collect_hits(const std::string& folder, const NotifierToday& today,
-                           bool show_holiday) {
+HitCollection collect_hits(const std::string& folder, const NotifierToday& today, bool show_holiday,
+                           LeapDayMove leap_day) {
   HitCollection collection;
   HolidayTable holidays;
   try {
@@ -20,7 +20,7 @@ HitCollection collect_hits(const std::string& folder, const NotifierToday& today
       ++collection.counts.hits;
     }
   }
-  read_data_files(folder, today, holidays, collection);
+  read_data_files(folder, today, holidays, leap_day, collection);
   return collection;
 }
 

@@ -12,8 +12,8 @@ namespace pelmira {
 
 // Builds today's holiday table, adds the holiday line when `show_holiday` and today is a
 // named holiday, then reads the folder's data files. Errors end up in `failure`.
-HitCollection collect_hits(const std::string& folder, const NotifierToday& today,
-                           bool show_holiday);
+HitCollection collect_hits(const std::string& folder, const NotifierToday& today, bool show_holiday,
+                           LeapDayMove leap_day);
 
 // The list lines: hits sorted by distance (equal distances keep their order), with one empty
 // line just before the first hit due later than today. No hits give no lines.

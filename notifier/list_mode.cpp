@@ -4,6 +4,7 @@
 
 #include "notifier/hit_list.h"
 #include "notifier/kpelmirahm.h"
+#include "notifier/leap_day_setting.h"
 #include "settings/setting_values.h"
 
 namespace pelmira {
@@ -87,6 +88,26 @@ std::string terminal_text(std::string text) {
   return text;
 }
 
+std::optional<std::vector<std::string>> read_list(const ListOptions& options,
+                                                  const SettingsStore& store,
+                                                  const CalendarDate& system_today,
+                                                  std::ostream& err) {
+  const CalendarDate d = options.date.value_or(system_today);
+  const bool show_holiday = read_double_or_default(store, setting::kShowHoliday) == 1;
+  HitCollection collection = collect_hits(options.folder, NotifierToday::of(d.year, d.month, d.day),
+                                          show_holiday, leap_day_move(store));
+  if (collection.failure) {
+    for (const DateReaderAlert& alert : collection.alerts) {
+      if (alert.fatal && collection.failure->by_date_reader) continue;  // shown below
+      err << terminal_text(alert.text) << "\n";
+    }
+    err << terminal_text(collection.failure->text);
+    if (collection.failure->by_date_reader) err << "\n";
+    return std::nullopt;
+  }
+  return list_lines(std::move(collection.hits));
+}
+
 int run_list_mode(const std::vector<std::string>& args, const SettingsStore& store,
                   const CalendarDate& system_today, std::ostream& out, std::ostream& err) {
   std::string error;
@@ -99,21 +120,11 @@ int run_list_mode(const std::vector<std::string>& args, const SettingsStore& sto
     out << kUsage;
     return 0;
   }
-  const CalendarDate d = options->date.value_or(system_today);
-  const bool show_holiday = read_double_or_default(store, setting::kShowHoliday) == 1;
-  HitCollection collection =
-      collect_hits(options->folder, NotifierToday::of(d.year, d.month, d.day), show_holiday);
-  if (collection.failure) {
-    for (const DateReaderAlert& alert : collection.alerts) {
-      if (alert.fatal && collection.failure->by_date_reader) continue;  // shown below
-      err << terminal_text(alert.text) << "\n";
-    }
-    err << terminal_text(collection.failure->text);
-    if (collection.failure->by_date_reader) err << "\n";
-    return 1;
-  }
+  const std::optional<std::vector<std::string>> lines =
+      read_list(*options, store, system_today, err);
+  if (!lines) return 1;
   std::string text;
-  for (const std::string& line : list_lines(std::move(collection.hits))) {
+  for (const std::string& line : *lines) {
     text += line;
     text += '\n';
   }

@@ -30,6 +30,13 @@ std::optional<CalendarDate> parse_list_date(const std::string& text);
 int run_list_mode(const std::vector<std::string>& args, const SettingsStore& store,
                   const CalendarDate& system_today, std::ostream& out, std::ostream& err);
 
+// The list lines for the options' folder and day, the settings followed; nullopt after a
+// read error, whose boxes went to `err`.
+std::optional<std::vector<std::string>> read_list(const ListOptions& options,
+                                                  const SettingsStore& store,
+                                                  const CalendarDate& system_today,
+                                                  std::ostream& err);
+
 // A box text for a terminal: its CR line ends become LF.
 std::string terminal_text(std::string text);
 

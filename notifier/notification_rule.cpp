@@ -1,5 +1,7 @@
 #include "notifier/notification_rule.h"
 
+#include <utility>
+
 #include "core/encoding.h"
 #include "notifier/kpelmirahm.h"
 
@@ -56,13 +58,31 @@ std::optional<i32> every_month(const NoticePerson& p, const NotifierToday& today
   return std::nullopt;
 }
 
+// The yearly date of a person in `year`, when it exists there: a 29 February in a common
+// year is skipped or becomes 28 February or 1 March, as `leap_day` says.
+std::optional<std::pair<i16, i16>> yearly_date(const NoticePerson& p, i16 year,
+                                               LeapDayMove leap_day) {
+  if (p.day <= monthLength(year, p.month)) return std::pair{p.month, p.day};
+  if (p.month != 2 || p.day != 29) return std::nullopt;
+  switch (leap_day) {
+    case LeapDayMove::kFebruary28:
+      return std::pair<i16, i16>{2, 28};
+    case LeapDayMove::kMarch1:
+      return std::pair<i16, i16>{3, 1};
+    case LeapDayMove::kLeapYearsOnly:
+      break;
+  }
+  return std::nullopt;
+}
+
 // Kind 2: the person's month and day every year, from the year before today's on.
 std::optional<i32> every_year(const NoticePerson& p, const NotifierToday& today,
-                              const HolidayTable& holidays) {
+                              const HolidayTable& holidays, LeapDayMove leap_day) {
   i16 year = moves_later(p) ? sub16(today.year, 1) : today.year;
   for (int step = 0; step < kYearCandidates; ++step, year = add16(year, 1)) {
-    if (p.day > monthLength(year, p.month)) continue;  // 29 February outside leap years
-    const i32 distance = moved_distance(p, today, holidays, year, p.month, p.day);
+    const std::optional<std::pair<i16, i16>> date = yearly_date(p, year, leap_day);
+    if (!date) continue;
+    const i32 distance = moved_distance(p, today, holidays, year, date->first, date->second);
     if (distance >= 0) return distance;
   }
   return std::nullopt;
@@ -104,7 +124,7 @@ NotifierToday NotifierToday::of(i16 year, i16 month, i16 day) {
 }
 
 std::optional<DueDate> evaluate_rule(const NoticePerson& person, const NotifierToday& today,
-                                     const HolidayTable& holidays) {
+                                     const HolidayTable& holidays, LeapDayMove leap_day) {
   std::optional<i32> distance;
   bool with_age = false;
   switch (person.code[1]) {
@@ -112,7 +132,7 @@ std::optional<DueDate> evaluate_rule(const NoticePerson& person, const NotifierT
       distance = every_month(person, today, holidays);
       break;
     case 2:
-      distance = every_year(person, today, holidays);
+      distance = every_year(person, today, holidays, leap_day);
       with_age = digit_is_one(person, 1);
       break;
     case 3: {

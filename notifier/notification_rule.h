@@ -29,6 +29,11 @@ struct NotifierToday {
   static NotifierToday of(i16 year, i16 month, i16 day);
 };
 
+// Where a 29 February due date of the yearly rule (kind 2) falls in a common year: nowhere
+// (the person is due in leap years only), on 28 February or on 1 March. Setting
+// "tannyugamen"/"uruu" 0, 1 or 2.
+enum class LeapDayMove : i16 { kLeapYearsOnly = 0, kFebruary28 = 1, kMarch1 = 2 };
+
 struct DueDate {
   i32 distance = 0;       // days from today, 0 = today
   bool with_age = false;  // kind 2 with "誕生日の表示": the age line and "誕生日"
@@ -37,7 +42,7 @@ struct DueDate {
 // The rule's nearest due date on or after today, when it lies within the notice days.
 // Raises the calendar routines' errors (a month outside 1-12, a year past 32767).
 std::optional<DueDate> evaluate_rule(const NoticePerson& person, const NotifierToday& today,
-                                     const HolidayTable& holidays);
+                                     const HolidayTable& holidays, LeapDayMove leap_day);
 
 // The list line of a hit (names padded to 24 display columns on the lines with an age).
 std::string hit_line(std::string_view name, const NoticePerson& person, const DueDate& due,

@@ -5,6 +5,7 @@
 #include "core/state.h"
 #include "notifier/hit_list.h"
 #include "notifier/kpelmirahm.h"
+#include "notifier/leap_day_setting.h"
 #include "settings/setting_values.h"
 
 namespace pelmira {
@@ -60,7 +61,8 @@ void NotifierSession::load() {
   const CalendarDate& d = start_.today;
   caption_ = notifier_caption(d);
   const bool show_holiday = read_double_or_default(store_, setting::kShowHoliday) == 1;
-  collection_ = collect_hits(folder_, NotifierToday::of(d.year, d.month, d.day), show_holiday);
+  collection_ = collect_hits(folder_, NotifierToday::of(d.year, d.month, d.day), show_holiday,
+                             leap_day_move(store_));
   if (collection_.failure) return;
 
   const bool has_hits = collection_.counts.hits > 0;

@@ -120,6 +120,7 @@ void OptionsForm::load(const SettingsStore& store, const OptionsContext& context
   v.play_sound = read_flag(store, setting::kPlaySound);
   v.auto_close = read_flag(store, setting::kAutoClose);
   v.show_holiday = read_flag(store, setting::kShowHoliday);
+  v.leap_day = read_option(store, setting::kLeapDayBirthday, kLeapDayChoiceCount);
   v.notifier_path =
       readSetting(store, kSettingsApplication, setting::kNotifierPath.section,
                   setting::kNotifierPath.key, default_notifier_path(context.program_folder));
@@ -210,6 +211,7 @@ OptionsSave OptionsForm::slunoka(SettingsStore& store) {
   write_text(store, setting::kPlaySound, flag_text(values.play_sound));
   write_text(store, setting::kAutoClose, flag_text(values.auto_close));
   write_text(store, setting::kShowHoliday, flag_text(values.show_holiday));
+  write_number(store, setting::kLeapDayBirthday, values.leap_day);
   write_text(store, setting::kNotifierPath, values.notifier_path);
   return {};
 }

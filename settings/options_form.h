@@ -38,6 +38,9 @@ inline constexpr int kOptionsPageCount = 5;
 inline constexpr int kInputItemCount = 15;
 inline constexpr i16 kNoInputItem = 15;
 
+// The choices for 29 February birthdays in common years (Option4).
+inline constexpr int kLeapDayChoiceCount = 3;
+
 // The TAB counts the combo box offers.
 inline constexpr i16 kFewestNameTabs = 1;
 inline constexpr i16 kMostNameTabs = 4;
@@ -85,7 +88,10 @@ struct OptionsValues {
   bool play_sound = true;          // Check1
   bool auto_close = true;          // Check7
   bool show_holiday = true;        // Check3
-  std::string notifier_path;       // Label7
+  // Option4: a 29 February birthday in common years, 0 not notified, 1 on 28 February, 2 on
+  // 1 March ("tannyugamen"/"uruu").
+  i16 leap_day = 0;
+  std::string notifier_path;  // Label7
 };
 
 // What the saves wrote that the main window holds too. A value is set when its page was

@@ -50,6 +50,8 @@ inline constexpr SettingKey kNoDataShow{"tannyugamen", "nodatahyouji", "1"};
 inline constexpr SettingKey kPlaySound{"tannyugamen", "ongaku", "1"};
 inline constexpr SettingKey kAutoClose{"tannyugamen", "jidousyuryou", "1"};
 inline constexpr SettingKey kShowHoliday{"tannyugamen", "saijituh", "1"};
+// A 29 February birthday in common years: 0 not notified, 1 on 28 February, 2 on 1 March.
+inline constexpr SettingKey kLeapDayBirthday{"tannyugamen", "uruu", "0"};
 // Default: the main program's folder followed by the notifier's file name.
 inline constexpr SettingKey kNotifierPath{"tannyugamen", "lunokapath", ""};
 inline constexpr SettingKey kTestYear{"tannyugamen", "e", "0"};

@@ -42,6 +42,8 @@ void build_file_menu(MainMenus& menus) {
                             QStringLiteral("一覧表示をテキストファイルに出力"));
   menus.txtoutH =
       add_item(file, QStringLiteral("txtoutH"), QStringLiteral("表示画面をテキストファイルに出力"));
+  menus.icalout =
+      add_item(file, QStringLiteral("icalout"), QStringLiteral("iCalendar形式で書き出し…"));
   file->addSeparator();
   menus.recent = file->addMenu(QStringLiteral("履歴"));
   menus.recent->setObjectName(QStringLiteral("rireki"));
@@ -86,6 +88,7 @@ void render_list_menus(const MainMenus& menus, const MainSession& session) {
   const ListMenuStates& states = session.view().list.summary.menus;
   menus.ls13->setEnabled(states.save_as);
   menus.txtout->setEnabled(states.text_export);
+  menus.icalout->setEnabled(states.text_export);
   menus.ls121->setEnabled(states.add_file);
   menus.risinki->setEnabled(states.clear_list);
   menus.uHozon->setEnabled(states.overwrite_save);

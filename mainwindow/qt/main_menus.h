@@ -23,6 +23,7 @@ struct MainMenus {
   QAction* txtout = nullptr;           // 氏名データをﾃｷｽﾄﾌｧｲﾙに出力
   QAction* txtoutir = nullptr;         // 一覧表示をテキストファイルに出力
   QAction* txtoutH = nullptr;          // 表示画面をテキストファイルに出力
+  QAction* icalout = nullptr;          // iCalendar形式で書き出し…
   QMenu* recent = nullptr;             // 履歴
   std::array<QAction*, 10> rirekid{};  // the recent files, newest first
   QAction* rirekic = nullptr;          // 履歴のクリア

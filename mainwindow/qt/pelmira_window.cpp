@@ -151,6 +151,7 @@ void PelmiraWindow::connect_file_menu() {
   on(menus_.txtout, [this] { session_->txtout_Click(); });
   on(menus_.txtoutir, [this] { session_->txtoutir_Click(); });
   on(menus_.txtoutH, [this] { session_->txtoutH_Click(); });
+  on(menus_.icalout, [this] { session_->icalout_Click(); });
   for (int i = 0; i < static_cast<int>(menus_.rirekid.size()); ++i)
     on(menus_.rirekid[static_cast<std::size_t>(i)], [this, i] { session_->rirekid_Click(i + 1); });
   on(menus_.rirekic, [this] { session_->rirekic_Click(); });

@@ -1,6 +1,7 @@
 // lunoka: the birthday notifier. `lunoka --list [--date Y-M-D] [DIR]` prints the list of
 // persons due today or within their notice days, as the window would show it. Without
-// --list it runs the window program, lunoka-window from its own folder, in its place.
+// --list it runs the window program, lunoka-window from its own folder, in its place; so
+// does `lunoka --notify [--date Y-M-D] [DIR]`, whose desktop notification needs QtDBus.
 //
 // This program links no Qt: a process that loads the Qt libraries spends longer starting
 // than the whole list takes to build, and the list mode is for terminals and scheduled jobs.

@@ -332,6 +332,24 @@ QWidget* OptionsDialog::build_notifier_page() {
             [this, member = member](bool on) { form_.values.*member = on; });
   }
 
+  auto* leap_day = named(new QGroupBox(QStringLiteral("2月29日生まれの通知")),
+                         QStringLiteral("leapDayFrame"), QStringLiteral("2月29日生まれの通知"));
+  auto* leap_day_layout = new QVBoxLayout(leap_day);
+  auto* leap_day_group = new QButtonGroup(leap_day);
+  constexpr std::array<std::string_view, kLeapDayChoiceCount> kLeapDayChoices{
+      "うるう年だけ通知する。", "うるう年以外は2月28日に通知する。",
+      "うるう年以外は3月1日に通知する。"};
+  for (int k = 0; k < kLeapDayChoiceCount; ++k) {
+    auto* option = new QRadioButton(from_utf8(kLeapDayChoices[static_cast<std::size_t>(k)]));
+    named(option, QStringLiteral("Option4_%1").arg(k), option->text());
+    leap_day_group->addButton(option, k);
+    leap_day_layout->addWidget(option);
+    connect(option, &QRadioButton::toggled, this, [this, k](bool on) {
+      if (on) form_.values.leap_day = static_cast<i16>(k);
+    });
+    leap_days_[static_cast<std::size_t>(k)] = option;
+  }
+
   auto* place = named(new QGroupBox(QStringLiteral("Lunokaの動作確認用")),
                       QStringLiteral("notifierPlaceFrame"), QStringLiteral("Lunokaの動作確認用"));
   notifier_path_ = path_label(QStringLiteral("Label7"), QStringLiteral("Lunokaの場所"));
@@ -347,6 +365,7 @@ QWidget* OptionsDialog::build_notifier_page() {
 
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(behaviour);
+  layout->addWidget(leap_day);
   layout->addWidget(place);
   layout->addStretch(1);
   return page;
@@ -392,6 +411,10 @@ void OptionsDialog::render() {
   for (std::size_t k = 0; k < calendar_modes_.size(); ++k) {
     const QSignalBlocker quiet(calendar_modes_[k]);
     calendar_modes_[k]->setChecked(static_cast<int>(k) == v.calendar_mode);
+  }
+  for (std::size_t k = 0; k < leap_days_.size(); ++k) {
+    const QSignalBlocker quiet(leap_days_[k]);
+    leap_days_[k]->setChecked(static_cast<int>(k) == v.leap_day);
   }
 }
 

@@ -93,20 +93,21 @@ class OptionsDialog : public QDialog {
 
   QTabWidget* tabs_ = nullptr;
   std::array<QWidget*, kOptionsPageCount> pages_{};
-  std::array<QRadioButton*, kInputItemCount> input_items_{};  // Option1
-  std::array<QCheckBox*, kListColumnCount> columns_{};        // Check5
-  QComboBox* tab_count_ = nullptr;                            // Combo1
-  QCheckBox* load_start_file_ = nullptr;                      // Check2
-  QLabel* start_file_ = nullptr;                              // Label8
-  QLineEdit* start_date_ = nullptr;                           // Text1
-  QCheckBox* confirm_exit_ = nullptr;                         // Check4
-  std::array<QRadioButton*, 2> ageing_rules_{};               // Option2
-  std::array<QRadioButton*, 3> calendar_modes_{};             // Option3
-  QCheckBox* hide_without_match_ = nullptr;                   // Check6
-  QCheckBox* play_sound_ = nullptr;                           // Check1
-  QCheckBox* auto_close_ = nullptr;                           // Check7
-  QCheckBox* show_holiday_ = nullptr;                         // Check3
-  QLabel* notifier_path_ = nullptr;                           // Label7
+  std::array<QRadioButton*, kInputItemCount> input_items_{};    // Option1
+  std::array<QCheckBox*, kListColumnCount> columns_{};          // Check5
+  QComboBox* tab_count_ = nullptr;                              // Combo1
+  QCheckBox* load_start_file_ = nullptr;                        // Check2
+  QLabel* start_file_ = nullptr;                                // Label8
+  QLineEdit* start_date_ = nullptr;                             // Text1
+  QCheckBox* confirm_exit_ = nullptr;                           // Check4
+  std::array<QRadioButton*, 2> ageing_rules_{};                 // Option2
+  std::array<QRadioButton*, 3> calendar_modes_{};               // Option3
+  QCheckBox* hide_without_match_ = nullptr;                     // Check6
+  QCheckBox* play_sound_ = nullptr;                             // Check1
+  QCheckBox* auto_close_ = nullptr;                             // Check7
+  QCheckBox* show_holiday_ = nullptr;                           // Check3
+  std::array<QRadioButton*, kLeapDayChoiceCount> leap_days_{};  // Option4
+  QLabel* notifier_path_ = nullptr;                             // Label7
 };
 
 // What the dialog did, once it has closed.

@@ -105,6 +105,17 @@ endif()
 run(appstream "${APPSTREAMCLI}" validate --no-net "${PREFIX}/${metainfo_file}")
 run(appstream_tree "${APPSTREAMCLI}" validate-tree --no-net "${PREFIX}")
 
+# The example autostart entry of `lunoka --notify` is valid, and only an example.
+set(autostart_file "${DATADIR}/pelmira/examples/lunoka-autostart.desktop")
+expect_file("${autostart_file}")
+run(validate_autostart "${DESKTOP_FILE_VALIDATE}" "${PREFIX}/${autostart_file}")
+if(validate_autostart_OUT MATCHES "(error|warning): ")
+  fail("desktop-file-validate (autostart example):\n${validate_autostart_OUT}")
+endif()
+if(EXISTS "${PREFIX}/etc/xdg/autostart")
+  fail("something was installed into etc/xdg/autostart")
+endif()
+
 # The three files name each other, and the entry starts the installed main program.
 file(READ "${PREFIX}/${desktop_file}" entry)
 desktop_value("${entry}" Icon icon)

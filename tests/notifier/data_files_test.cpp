@@ -31,7 +31,8 @@ std::string cp932_file(std::initializer_list<std::string> lines) {
 
 HitCollection read(const TestFolder& folder) {
   HitCollection collection;
-  read_data_files(folder.path(), kToday, saijitu(kToday.year), collection);
+  read_data_files(folder.path(), kToday, saijitu(kToday.year), LeapDayMove::kLeapYearsOnly,
+                  collection);
   return collection;
 }
 
@@ -57,7 +58,7 @@ TEST(TextFiles, AFolderThatCannotBeListed) {
   TestFolder folder;
   EXPECT_THROW(text_file_names(folder.path() + "/missing"), RuntimeError);
   HitCollection c;
-  read_data_files(folder.path() + "/missing", kToday, {}, c);
+  read_data_files(folder.path() + "/missing", kToday, {}, LeapDayMove::kLeapYearsOnly, c);
   ASSERT_TRUE(c.failure);
   EXPECT_NE(c.failure->text.find("エラー番号　76\r"), std::string::npos);
 }
@@ -276,14 +277,14 @@ TEST(HitList, TheHolidayLineComesFirst) {
   TestFolder folder;
   folder.write("a.txt", cp932_file({"x^1990 11 3^", "y^1990 11 4^0^02001111000000^"}));
   const NotifierToday culture_day = NotifierToday::of(2026, 11, 3);
-  HitCollection c = collect_hits(folder.path(), culture_day, true);
+  HitCollection c = collect_hits(folder.path(), culture_day, true, LeapDayMove::kLeapYearsOnly);
   EXPECT_EQ(list_lines(c.hits), (std::vector<std::string>{
                                     "文化の日", "x" + std::string(23, ' ') + "    36歳の誕生日"}));
   EXPECT_EQ(c.counts.hits, 2);
-  c = collect_hits(folder.path(), culture_day, false);
+  c = collect_hits(folder.path(), culture_day, false, LeapDayMove::kLeapYearsOnly);
   EXPECT_EQ(c.hits.size(), 1u);
   // A substitute holiday has no name and gives no line.
-  c = collect_hits(folder.path(), NotifierToday::of(2026, 5, 6), true);
+  c = collect_hits(folder.path(), NotifierToday::of(2026, 5, 6), true, LeapDayMove::kLeapYearsOnly);
   EXPECT_TRUE(c.hits.empty());
 }
 

@@ -99,6 +99,27 @@ TEST(ListMode, FollowsTheHolidaySetting) {
   EXPECT_EQ(store.write_count(), writes);
 }
 
+// The stored choice for 29 February birthdays reaches the list; a text that is no choice
+// keeps them to leap years.
+TEST(ListMode, FollowsTheLeapDaySetting) {
+  TestFolder folder;
+  folder.write("a.txt", cp932_data_file({"閏^2000 2 29^0^02001111000000^"}));
+  struct LeapDayListRow {
+    const char* stored;
+    std::string on_28_february, on_1_march;
+  };
+  const LeapDayListRow rows[] = {
+      {"0", "", ""}, {"1", "閏\n", ""}, {"2", "", "閏\n"}, {"x", "", ""}};
+  for (const LeapDayListRow& r : rows) {
+    SCOPED_TRACE(r.stored);
+    MemorySettingsStore store;
+    write_text(store, setting::kShowHoliday, "0");
+    write_text(store, setting::kLeapDayBirthday, r.stored);
+    EXPECT_EQ(run({"--date", "2027-2-28", folder.path()}, store).out, r.on_28_february);
+    EXPECT_EQ(run({"--date", "2027-3-1", folder.path()}, store).out, r.on_1_march);
+  }
+}
+
 TEST(ListMode, LeavesTheTestDateAlone) {
   TestFolder folder;
   folder.write("a.txt", cp932_data_file({"x^1990 12 7^0^02001111000000^"}));

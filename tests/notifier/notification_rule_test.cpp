@@ -14,6 +14,8 @@ namespace {
 
 using Code = std::array<i16, 14>;
 
+constexpr LeapDayMove kOnlyLeap = LeapDayMove::kLeapYearsOnly;
+
 // Code digits 1-14 written as a text of 14 digits.
 Code code(const char* digits) {
   Code c{};
@@ -41,7 +43,8 @@ template <std::size_t N>
 void check(const RuleRow (&rows)[N]) {
   for (const RuleRow& r : rows) {
     SCOPED_TRACE(r.name);
-    const std::optional<DueDate> due = evaluate_rule(r.person, r.today, saijitu(r.today.year));
+    const std::optional<DueDate> due =
+        evaluate_rule(r.person, r.today, saijitu(r.today.year), kOnlyLeap);
     ASSERT_EQ(due.has_value(), r.distance.has_value());
     if (due) {
       EXPECT_EQ(due->distance, *r.distance);
@@ -50,13 +53,14 @@ void check(const RuleRow (&rows)[N]) {
 }
 
 // Walks every day from `first` for `days` days and returns the days the rule is due on.
-std::vector<i32> due_days(const NoticePerson& p, i16 year, int days) {
+std::vector<i32> due_days(const NoticePerson& p, i16 year, int days,
+                          LeapDayMove leap_day = kOnlyLeap) {
   std::vector<i32> hits;
   const i32 first = dayNumber(year, 1, 1);
   for (i32 n = first; n < first + days; ++n) {
     i16 y = 0, m = 0, d = 0;
     dateOfDayNumber(n, y, m, d);
-    if (evaluate_rule(p, NotifierToday::of(y, m, d), saijitu(y))) hits.push_back(n);
+    if (evaluate_rule(p, NotifierToday::of(y, m, d), saijitu(y), leap_day)) hits.push_back(n);
   }
   return hits;
 }
@@ -173,10 +177,43 @@ TEST(NotificationRule, WeekdayRulesOverAYear) {
             days_of(6, {1, 2, 3, 4}, 5));
 }
 
+// A 29 February birthday through a common year, a leap year and a weekend move.
+TEST(NotificationRule, LeapDayBirthdaysInCommonYears) {
+  struct LeapDayRow {
+    const char* name;
+    const char* digits;
+    LeapDayMove move;
+    i16 year;
+    std::vector<std::pair<i16, i16>> due;  // month and day
+  };
+  constexpr const char* kPlain = "12001111000000";
+  const LeapDayRow rows[] = {
+      {"2025_leap_years_only", kPlain, kOnlyLeap, 2025, {}},
+      {"2025_on_28_february", kPlain, LeapDayMove::kFebruary28, 2025, {{2, 28}}},
+      {"2025_on_1_march", kPlain, LeapDayMove::kMarch1, 2025, {{3, 1}}},
+      {"2027_leap_years_only", kPlain, kOnlyLeap, 2027, {}},
+      {"2027_on_28_february", kPlain, LeapDayMove::kFebruary28, 2027, {{2, 28}}},
+      {"2027_on_1_march", kPlain, LeapDayMove::kMarch1, 2027, {{3, 1}}},
+      {"2028_leap_years_only", kPlain, kOnlyLeap, 2028, {{2, 29}}},
+      {"2028_on_28_february", kPlain, LeapDayMove::kFebruary28, 2028, {{2, 29}}},
+      {"2028_on_1_march", kPlain, LeapDayMove::kMarch1, 2028, {{2, 29}}},
+      // 1 March 2025 is a Saturday, moved off the weekend to the Monday after.
+      {"2025_saturday_moved", "12001111110010", LeapDayMove::kMarch1, 2025, {{3, 3}}},
+      // 28 February 2027 is a Sunday, moved off the weekend to the Friday before.
+      {"2027_sunday_moved", "12001111110100", LeapDayMove::kFebruary28, 2027, {{2, 26}}},
+  };
+  for (const LeapDayRow& r : rows) {
+    SCOPED_TRACE(r.name);
+    std::vector<i32> expected;
+    for (const auto& [m, d] : r.due) expected.push_back(dayNumber(r.year, m, d));
+    EXPECT_EQ(due_days(person(2000, 2, 29, 0, r.digits), r.year, 365, r.move), expected);
+  }
+}
+
 TEST(NotificationRule, UnknownKindsNeverHit) {
   for (const char* digits : {"10001111000000", "15001111000000", "19001111000000"}) {
     SCOPED_TRACE(digits);
-    EXPECT_FALSE(evaluate_rule(person(1990, 12, 7, 20000, digits), k20261207, {}));
+    EXPECT_FALSE(evaluate_rule(person(1990, 12, 7, 20000, digits), k20261207, {}, kOnlyLeap));
   }
 }
 
@@ -184,7 +221,7 @@ TEST(NotificationRule, AMonthOutsideTheYearIsAnError) {
   for (const char* digits : {"12001111000000", "13001111000000", "14001111000000"}) {
     SCOPED_TRACE(digits);
     try {
-      evaluate_rule(person(1990, 13, 7, 0, digits), k20261207, {});
+      evaluate_rule(person(1990, 13, 7, 0, digits), k20261207, {}, kOnlyLeap);
       ADD_FAILURE() << "no error";
     } catch (const RuntimeError& e) {
       EXPECT_EQ(e.number(), err::kSubscript);

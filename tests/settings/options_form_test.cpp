@@ -79,6 +79,7 @@ TEST(OptionsFormLoad, StoredTextsAsTheControlsShowThem) {
   const auto columns = [](const OptionsValues& v) { return column_setting_text(v.columns); };
   const auto calendar = [](const OptionsValues& v) { return std::to_string(v.calendar_mode); };
   const auto sound = [](const OptionsValues& v) { return std::string(v.play_sound ? "1" : "0"); };
+  const auto leap_day = [](const OptionsValues& v) { return std::to_string(v.leap_day); };
   const auto confirm = [](const OptionsValues& v) {
     return std::string(v.confirm_exit ? "1" : "0");
   };
@@ -93,6 +94,8 @@ TEST(OptionsFormLoad, StoredTextsAsTheControlsShowThem) {
       {"columns_empty_is_the_default", setting::kListColumns, "", columns, "0100001000000000"},
       {"calendar_julian", setting::kCalendarMode, "2", calendar, "2"},
       {"calendar_out_of_range", setting::kCalendarMode, "3", calendar, "0"},
+      {"leap_day_on_1_march", setting::kLeapDayBirthday, "2", leap_day, "2"},
+      {"leap_day_out_of_range", setting::kLeapDayBirthday, "3", leap_day, "0"},
       {"flag_zero", setting::kPlaySound, "0", sound, "0"},
       {"flag_one_as_a_number", setting::kPlaySound, "1.0", sound, "1"},
       {"flag_two_is_not_one", setting::kConfirmExit, "2", confirm, "0"},
@@ -294,6 +297,7 @@ TEST(OptionsFormSave, OkPassesOnTheStartDateRefusalAndSavesTheOtherPages) {
   form.values.start_date = "abc";
   form.values.calendar_mode = 2;
   form.values.show_holiday = false;
+  form.values.leap_day = 1;
   const OptionsSave save = form.cmdOK_Click(store);
   ASSERT_TRUE(save.message);
   EXPECT_EQ(save.message->text, kStartDateRefused);
@@ -301,6 +305,7 @@ TEST(OptionsFormSave, OkPassesOnTheStartDateRefusalAndSavesTheOtherPages) {
   EXPECT_FALSE(store.value(kSettingsApplication, "pelmira", "kidounen"));
   EXPECT_EQ(read_text(store, setting::kCalendarMode), "2");
   EXPECT_EQ(read_text(store, setting::kShowHoliday), "0");
+  EXPECT_EQ(read_text(store, setting::kLeapDayBirthday), "1");
 }
 
 class OptionsFormFiles : public ::testing::Test {

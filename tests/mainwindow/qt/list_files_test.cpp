@@ -25,6 +25,8 @@
 #include "core/encoding.h"
 #include "mainwindow/qt/panel_frames.h"
 #include "people/qt/search_window.h"
+#include "settings/setting_values.h"
+#include "support/ical_reading.h"
 #include "support/qt/modal_answer.h"
 #include "support/recording_reporter.h"
 #include "window_fixture.h"
@@ -198,6 +200,29 @@ TEST_F(ListFilesTest, EachExportWritesItsText) {
   // An export over a data file is refused and the dialog shown again (then cancelled).
   dialogs_.paths.push_back(family_);
   action("txtoutH")->trigger();
+  EXPECT_THAT(dialogs_.texts(), ::testing::Contains(HasSubstr("上書きを拒否します。")));
+  EXPECT_THAT(read_bytes(family_), StartsWith(testing::cp932("Pelmira年齢計算用リスト")));
+}
+
+TEST_F(ListFilesTest, TheCalendarExportWritesTwoYearsOfTheListsDays) {
+  loaded();
+  open(family_);
+  open(data_.write("leap.txt", cp932_data_file({"閏^2000 2 29^"})), "ls121");
+  write_text(store_, setting::kLeapDayBirthday, "1");
+  const std::string calendar = data_.path() + "/birthdays.ics";
+  dialogs_.paths.push_back(calendar);
+  action("icalout")->trigger();
+  std::vector<std::string> events;
+  for (const testing::ReadBackEvent& e : testing::libical_events(read_bytes(calendar)))
+    events.push_back(e.date + " " + e.summary);
+  EXPECT_THAT(events,
+              ElementsAre("20270102 山田太郎 37歳の誕生日", "20270228 閏 27歳の誕生日",
+                          "20270304 鈴木一郎 26歳の誕生日", "20270506 佐藤花子 42歳の誕生日",
+                          "20280102 山田太郎 38歳の誕生日", "20280229 閏 28歳の誕生日",
+                          "20280304 鈴木一郎 27歳の誕生日", "20280506 佐藤花子 43歳の誕生日"));
+  // Not over a data file: refused, the dialog shown again, then cancelled.
+  dialogs_.paths.push_back(family_);
+  action("icalout")->trigger();
   EXPECT_THAT(dialogs_.texts(), ::testing::Contains(HasSubstr("上書きを拒否します。")));
   EXPECT_THAT(read_bytes(family_), StartsWith(testing::cp932("Pelmira年齢計算用リスト")));
 }

@@ -102,6 +102,7 @@ TEST_F(OptionsDialogTest, EveryControlIsNamedAndCaptioned) {
   for (int k = 0; k < 15; ++k) names.push_back(QStringLiteral("Option1_%1").arg(k));
   for (int k = 0; k < 16; ++k) names.push_back(QStringLiteral("Check5_%1").arg(k));
   for (int k = 0; k < 3; ++k) names.push_back(QStringLiteral("Command3_%1").arg(k));
+  for (int k = 0; k < 3; ++k) names.push_back(QStringLiteral("Option4_%1").arg(k));
   for (const char* name :
        {"Combo1",   "Check2",     "Command1",  "Label8",    "Text1",     "Command4",
         "Check4",   "Option2_0",  "Option2_1", "Option3_0", "Option3_1", "Option3_2",
@@ -173,6 +174,7 @@ class OptionsDialogPages : public OptionsDialogTest {
   void edit_notifier() const {
     click(QStringLiteral("Check1"));
     click(QStringLiteral("Check3"));
+    click(QStringLiteral("Option4_2"));
   }
   void edit(const PageEdit& row) const {
     show_page(row.page);
@@ -200,6 +202,7 @@ class OptionsDialogPages : public OptionsDialogTest {
         {"ongaku", "0"},
         {"jidousyuryou", "1"},
         {"saijituh", "0"},
+        {"uruu", "2"},
         {"lunokapath", "/opt/pelmira/lunoka"}}},
   };
 
@@ -210,7 +213,7 @@ class OptionsDialogPages : public OptionsDialogTest {
     for (const char* section : {"pelmira", "hyoujikoumoku", "syuryou", "tannyugamen"})
       for (const char* key :
            {"nyuryokuhyouji", "a", "nt", "listdata1", "listdata", "kidounen", "kakunin", "kareihou",
-            "rekihou", "nodatahyouji", "ongaku", "jidousyuryou", "saijituh", "lunokapath"})
+            "rekihou", "nodatahyouji", "ongaku", "jidousyuryou", "saijituh", "uruu", "lunokapath"})
         if (auto text = fresh.value(kSettingsApplication, section, key)) keys[key] = *text;
     return keys;
   }
