@@ -58,25 +58,29 @@ struct Counts {
   std::size_t with_errors = 0;
 };
 
+// "<file>:<line>:" and the report of a line with errors.
+void print_finding(std::ostream& out, const std::string& path, std::size_t line_number,
+                   std::string_view report) {
+  out << path << ':' << line_number << ":\n";
+  print_indented(out, report);
+}
+
 void check_file(const std::string& path, const DataFileText& file, std::ostream& out,
                 Counts& counts) {
   for (std::size_t k = 0; k < file.lines.size(); ++k) {
     const DataLine& line = file.lines[k];
     ++counts.lines;
-    const std::string place = path + ":" + std::to_string(k + 2) + ":\n";
     if (!line.readable) {
       // The reader leaves such a record out; other lines it would skip anyway.
       if (!is_record(line.text)) continue;
       ++counts.with_errors;
-      out << place;
-      print_indented(out, "文字コードが正しくないため読み込めない行です。\r\n");
+      print_finding(out, path, k + 2, "文字コードが正しくないため読み込めない行です。\r\n");
       continue;
     }
     const LineCheck check = datachekku(line.text);
     if (check.result != 1) continue;
     ++counts.with_errors;
-    out << place;
-    print_indented(out, check.report);
+    print_finding(out, path, k + 2, check.report);
   }
 }
 
