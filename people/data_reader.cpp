@@ -1,6 +1,7 @@
 #include "people/data_reader.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <utility>
 
@@ -63,7 +64,33 @@ i64 largest_date_number(const ProgramState& state, std::string_view date_text) {
   return largest;
 }
 
+// Nearly every stored date is written "1990 1 2": three groups of ASCII digits between
+// blanks or the separators / . -, a Western year, a month and a day in range. The date
+// reader takes such a text as those three numbers unchanged (its separators only end a
+// group), so it is read here without the reader's work; anything else goes to the reader.
+std::optional<PersonDate> read_plain_date(std::string_view text) {
+  std::array<int, 3> numbers{};
+  std::size_t groups = 0;
+  int digits = 0;
+  for (const char c : text) {
+    if (c >= '0' && c <= '9') {
+      if (digits == 0 && ++groups > numbers.size()) return std::nullopt;
+      if (++digits > 5) return std::nullopt;
+      numbers[groups - 1] = numbers[groups - 1] * 10 + (c - '0');
+    } else if (c == ' ' || c == '/' || c == '.' || c == '-') {
+      digits = 0;
+    } else {
+      return std::nullopt;
+    }
+  }
+  const auto [year, month, day] = numbers;
+  if (groups != 3 || year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > 31)
+    return std::nullopt;
+  return PersonDate{static_cast<i16>(year), static_cast<i16>(month), static_cast<i16>(day)};
+}
+
 PersonDate read_date(const ProgramState& state, const std::string& date_text) {
+  if (const std::optional<PersonDate> plain = read_plain_date(date_text)) return *plain;
   // The date reader reports an overflow itself and leaves the date unset; a line read without
   // checking is therefore refused here before any of its numbers can overflow there.
   const i64 largest = largest_date_number(state, date_text);

@@ -73,7 +73,10 @@ std::string fixed_name(std::string_view name) {
   const std::size_t count = char_count(name);
   if (count >= kNameLength)
     return count == kNameLength ? std::string(name) : char_left(name, kNameLength);
-  return std::string(name) + std::string(kNameLength - count, ' ');
+  std::string fixed;
+  fixed.reserve(name.size() + kNameLength - count);
+  fixed.append(name).append(kNameLength - count, ' ');
+  return fixed;
 }
 
 std::string trimmed_name(std::string_view name) {

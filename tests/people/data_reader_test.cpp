@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
+#include "core/date_text.h"
 #include "core/text.h"
 #include "people/data_reader.h"
 #include "people/notice_code.h"
@@ -424,6 +426,44 @@ TEST(Rist03, ReadsTheStartUpFileOnlyWhenSetUp) {
     ScriptedReadHost host;
     EXPECT_EQ(rist03(table, testing::test_state(), row.listdata1, row.listdata, host), row.refresh);
     EXPECT_EQ(table.personCount, row.persons);
+  }
+}
+
+// Dates of digits and separators, the form nearly every stored date has, are read as the date
+// box's reader reads them, whether they are in range or not.
+TEST(PersonValues, PlainDatesAsTheDateReaderReadsThem) {
+  std::vector<std::string> texts = {"1990 1 2",    "1990/12/31",  "1990.1.2",  "1990-1-2",
+                                    " 1990  1 2 ", "2000 2 30",   "1990 13 2", "1990 1 32",
+                                    "0 1 1",       "9999 12 31",  "10000 1 1", "1990 1",
+                                    "1990 1 2 3",  "01990 01 02", "'90 1 2",   "1990 0 5"};
+  std::mt19937 random(7);
+  const std::string alphabet = "0123456789 /.-'";
+  for (int k = 0; k < 2000; ++k) {
+    std::string text;
+    for (int n = 1 + static_cast<int>(random() % 14); n > 0; --n)
+      text += alphabet[random() % alphabet.size()];
+    texts.push_back(text);
+  }
+  const ProgramState state = testing::test_state();
+  for (const std::string& text : texts) {
+    SCOPED_TRACE("\"" + text + "\"");
+    i16 year = 0, month = 0, day = 0;
+    bool reader_reported = false;
+    {
+      RecordingReporter reporter;
+      bnsk(state, text, year, month, day, 0);
+      reader_reported = !reporter.empty();
+    }
+    RecordingReporter reporter;
+    PersonValues values;
+    try {
+      values = person_values(state, RecordFields{"a", text, std::nullopt, std::nullopt});
+    } catch (const RuntimeError& e) {
+      EXPECT_EQ(e.number(), err::kOverflow);  // refused before the reader could overflow
+      continue;
+    }
+    EXPECT_EQ(!reporter.empty(), reader_reported);
+    EXPECT_EQ(values.date, (PersonDate{year, month, day}));
   }
 }
 
