@@ -75,14 +75,35 @@ void append_utf8(std::string& out, char32_t c) {
   }
 }
 
-bool is_valid_utf8(std::string_view utf8) {
-  for (std::size_t pos = 0; pos < utf8.size();) {
-    if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
-      ++pos;
+bool is_valid_utf8(std::string_view bytes) {
+  std::size_t i = 0;
+  const auto at = [&](std::size_t k) { return static_cast<unsigned char>(bytes[k]); };
+  while (i < bytes.size()) {
+    const unsigned char b = at(i);
+    if (b < 0x80) {
+      ++i;
       continue;
     }
-    const std::size_t from = pos;
-    if (was_malformed(next_char(utf8, pos), from, pos)) return false;
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;  // range of the second byte
+    if (b >= 0xC2 && b <= 0xDF) {
+      length = 2;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+      length = 3;
+      if (b == 0xE0) low = 0xA0;   // no overlong forms
+      if (b == 0xED) high = 0x9F;  // no surrogates
+    } else if (b >= 0xF0 && b <= 0xF4) {
+      length = 4;
+      if (b == 0xF0) low = 0x90;
+      if (b == 0xF4) high = 0x8F;  // nothing above U+10FFFF
+    } else {
+      return false;
+    }
+    if (i + length > bytes.size()) return false;
+    if (at(i + 1) < low || at(i + 1) > high) return false;
+    for (std::size_t k = 2; k < length; ++k)
+      if ((at(i + k) & 0xC0) != 0x80) return false;
+    i += length;
   }
   return true;
 }
@@ -121,7 +142,8 @@ std::string char_substr(std::string_view utf8, std::size_t start, std::size_t co
   bool well_formed = true;
   for (std::size_t n = 0; n < count && pos < utf8.size(); ++n) {
     const std::size_t at = pos;
-    if (was_malformed(next_char(utf8, pos), at, pos)) well_formed = false;
+    const char32_t c = next_char(utf8, pos);  // moves pos: read it only afterwards
+    if (was_malformed(c, at, pos)) well_formed = false;
   }
   const std::string_view part = utf8.substr(from, pos - from);
   if (well_formed) return std::string(part);

@@ -11,39 +11,6 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-bool is_valid_utf8(std::string_view bytes) {
-  std::size_t i = 0;
-  const auto at = [&](std::size_t k) { return static_cast<unsigned char>(bytes[k]); };
-  while (i < bytes.size()) {
-    const unsigned char b = at(i);
-    if (b < 0x80) {
-      ++i;
-      continue;
-    }
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF;  // range of the second byte
-    if (b >= 0xC2 && b <= 0xDF) {
-      length = 2;
-    } else if (b >= 0xE0 && b <= 0xEF) {
-      length = 3;
-      if (b == 0xE0) low = 0xA0;   // no overlong forms
-      if (b == 0xED) high = 0x9F;  // no surrogates
-    } else if (b >= 0xF0 && b <= 0xF4) {
-      length = 4;
-      if (b == 0xF0) low = 0x90;
-      if (b == 0xF4) high = 0x8F;  // nothing above U+10FFFF
-    } else {
-      return false;
-    }
-    if (i + length > bytes.size()) return false;
-    if (at(i + 1) < low || at(i + 1) > high) return false;
-    for (std::size_t k = 2; k < length; ++k)
-      if ((at(i + k) & 0xC0) != 0x80) return false;
-    i += length;
-  }
-  return true;
-}
-
 // CP932 with every byte that starts no valid character shown as U+FFFD.
 std::string decode_cp932_leniently(std::string_view bytes) {
   std::string out;
