@@ -42,16 +42,11 @@ std::vector<CalendarPerson> read_calendar_persons(const std::vector<std::string>
   std::vector<CalendarPerson> persons;
   std::map<std::tuple<std::string, i16, i16, i16>, int> seen;
   const NotifierToday today = NotifierToday::of(first_day.year, first_day.month, first_day.day);
-  HolidayTable holidays;
-  try {
-    holidays = saijitu(today.year);
-  } catch (const RuntimeError& e) {
-    status.failure = ReadFailure{read_error_text(e, "", ""), false};
-    return persons;
-  }
+  const std::optional<HolidayTable> holidays = holidays_for_reading(today.year, status);
+  if (!holidays) return persons;
   const PersonVisitor keep = [&](std::string_view name, FileEncoding encoding,
                                  const NoticePerson& person) {
-    evaluate_rule(person, today, holidays, leap_day);
+    evaluate_rule(person, today, *holidays, leap_day);
     CalendarPerson entry{to_display_text(name, encoding), person};
     entry.occurrence = ++seen[{entry.name, person.year, person.month, person.day}];
     persons.push_back(std::move(entry));

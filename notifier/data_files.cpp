@@ -210,6 +210,15 @@ void read_data_files(const std::string& folder, const NotifierToday& today,
   read_persons(paths, add_hit, into);
 }
 
+std::optional<HolidayTable> holidays_for_reading(i16 year, HitCollection& into) {
+  try {
+    return saijitu(year);
+  } catch (const RuntimeError& e) {
+    into.failure = ReadFailure{read_error_text(e, "", ""), false};
+    return std::nullopt;
+  }
+}
+
 std::string read_error_text(const RuntimeError& error, std::string_view file_name,
                             std::string_view line) {
   std::string text;

@@ -64,6 +64,10 @@ void read_persons(const std::vector<std::string>& paths, const PersonVisitor& vi
 void read_data_files(const std::string& folder, const NotifierToday& today,
                      const HolidayTable& holidays, LeapDayMove leap_day, HitCollection& into);
 
+// The holiday table of a year, or nullopt with the box of the error that stopped it in
+// `into.failure`.
+std::optional<HolidayTable> holidays_for_reading(i16 year, HitCollection& into);
+
 // The read-error box: what failed, where, in which file and on which line.
 std::string read_error_text(const RuntimeError& error, std::string_view file_name,
                             std::string_view line);

@@ -7,20 +7,15 @@ namespace pelmira {
 HitCollection collect_hits(const std::string& folder, const NotifierToday& today, bool show_holiday,
                            LeapDayMove leap_day) {
   HitCollection collection;
-  HolidayTable holidays;
-  try {
-    holidays = saijitu(today.year);
-  } catch (const RuntimeError& e) {
-    collection.failure = ReadFailure{read_error_text(e, "", ""), false};
-    return collection;
-  }
+  const std::optional<HolidayTable> holidays = holidays_for_reading(today.year, collection);
+  if (!holidays) return collection;
   if (show_holiday) {
-    if (std::optional<std::string> name = saijituhyouji(holidays, today.month, today.day)) {
+    if (std::optional<std::string> name = saijituhyouji(*holidays, today.month, today.day)) {
       collection.hits.push_back({0, std::move(*name)});
       ++collection.counts.hits;
     }
   }
-  read_data_files(folder, today, holidays, leap_day, collection);
+  read_data_files(folder, today, *holidays, leap_day, collection);
   return collection;
 }
 
