@@ -16,6 +16,7 @@
 #include "core/encoding.h"
 #include "core/text.h"
 #include "people/data_file.h"
+#include "people/data_reader.h"
 
 namespace pelmira::bench {
 
@@ -104,6 +105,14 @@ class GeneratedFiles {
 inline GeneratedFiles& files() {
   static GeneratedFiles generated;
   return generated;
+}
+
+// The person table a read of the generated file of `persons` persons leaves.
+inline PersonTable read_generated(int persons, const ProgramState& state) {
+  PersonTable table;
+  ReadHost host;
+  rist02(table, state, files().path(persons), -1, host);
+  return table;
 }
 
 }  // namespace pelmira::bench

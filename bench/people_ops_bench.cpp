@@ -16,6 +16,7 @@
 #include "people/person_table.h"
 #include "people/search.h"
 #include "people/sorting.h"
+#include "reference_state.h"
 
 namespace pelmira {
 namespace {
@@ -25,15 +26,7 @@ constexpr std::string_view kFamilyNames[] = {"山田", "田中", "佐藤",  "鈴
 constexpr std::string_view kGivenNames[] = {"太郎", "花子", "一郎", "さくら", "John",
                                             "美咲", "健太", "ﾊﾅｺ",  "翔",     "陽菜"};
 
-ProgramState reference_state() {
-  ProgramState state;
-  DateSlot& now = state.slots[1];
-  now.year = 2024;
-  now.month = 5;
-  now.day = 3;
-  state.slots[0] = now;
-  return state;
-}
+using bench::reference_state;
 
 // A list of n persons born 1900-2023 on any day, in the order they were read.
 PersonTable generated_list(int n) {

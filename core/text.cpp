@@ -122,6 +122,10 @@ std::string to_utf8(std::u32string_view text) {
   return out;
 }
 
+std::string utf8_text(std::u32string_view chars) {
+  return to_utf8(chars);
+}
+
 std::size_t char_count(std::string_view utf8) {
   std::size_t n = 0;
   for (std::size_t pos = 0; pos < utf8.size(); ++n) {

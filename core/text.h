@@ -18,6 +18,12 @@ bool is_valid_utf8(std::string_view utf8);
 
 std::u32string to_u32(std::string_view utf8);
 std::string to_utf8(std::u32string_view text);
+
+// The UTF-8 text of UTF-8 bytes or of decoded characters, for code written for either.
+inline std::string utf8_text(std::string_view bytes) {
+  return std::string(bytes);
+}
+std::string utf8_text(std::u32string_view chars);
 void append_utf8(std::string& out, char32_t c);
 
 // Number of characters.

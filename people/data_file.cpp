@@ -100,15 +100,20 @@ std::optional<std::vector<DataLine>> decode_cp932_body(std::string_view bytes,
   return out;
 }
 
+char line_end_of(std::string_view bytes) {
+  return uses_lf_line_ends(bytes) ? '\n' : '\r';
+}
+
 }  // namespace
 
 std::vector<std::string_view> split_lines(std::string_view bytes) {
-  return split_lines_at(bytes, uses_lf_line_ends(bytes) ? '\n' : '\r');
+  return split_lines_at(bytes, line_end_of(bytes));
 }
 
 DataFileText decode_data_file(std::string_view bytes) {
   if (bytes.empty()) raise_error(err::kInputPastEnd);
-  std::vector<std::string_view> lines = split_lines(bytes);
+  const char line_end = line_end_of(bytes);
+  std::vector<std::string_view> lines = split_lines_at(bytes, line_end);
   DataFileText file;
   std::string_view header = lines.front();
   if (header.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
@@ -125,7 +130,6 @@ DataFileText decode_data_file(std::string_view bytes) {
     file.encoding = FileEncoding::kCp932;
   }
   if (file.encoding == FileEncoding::kCp932) {
-    const char line_end = uses_lf_line_ends(bytes) ? '\n' : '\r';
     if (auto body = decode_cp932_body(bytes, lines, line_end)) {
       file.lines = std::move(*body);
       return file;

@@ -24,14 +24,6 @@ constexpr i64 kLargestNormalisedYear = 32743;
 // The largest number of years an era adds to its era year (令和: 2018).
 constexpr i64 kLargestEraOffset = 2018;
 
-std::string text_of(std::string_view bytes) {
-  return std::string(bytes);
-}
-
-std::string text_of(std::u32string_view chars) {
-  return to_utf8(chars);
-}
-
 bool is_comment(std::string_view line) {
   return !line.empty() && line.front() == '\'';
 }
@@ -246,7 +238,7 @@ std::optional<RecordFields> cut_at_separators(Text rest) {
   if (!rest.empty() && rest.front() == kSeparator) {
     const std::size_t k = rest.find(kSeparator, 2);
     if (k == Text::npos) return std::nullopt;
-    const double n = std::nearbyint(numeric_value(text_of(rest.substr(1, k - 1))));
+    const double n = std::nearbyint(numeric_value(utf8_text(rest.substr(1, k - 1))));
     rest.remove_prefix(k + 1);
     // The name length, held within the rest of the line.
     const double clamped = std::clamp(n, 0.0, static_cast<double>(rest.size()) + 1);
@@ -259,11 +251,11 @@ std::optional<RecordFields> cut_at_separators(Text rest) {
   if (p[2] == 0) return std::nullopt;
 
   RecordFields record;
-  record.name = text_of(rest.substr(0, p[1] - 1));
-  record.date = text_of(rest.substr(std::min(p[1], rest.size()), p[2] - p[1] - 1));
+  record.name = utf8_text(rest.substr(0, p[1] - 1));
+  record.date = utf8_text(rest.substr(std::min(p[1], rest.size()), p[2] - p[1] - 1));
   if (p[3] != 0 && p[4] != 0) {
-    record.days = text_of(rest.substr(p[2], p[3] - p[2] - 1));
-    record.code = text_of(rest.substr(p[3], p[4] - p[3] - 1));
+    record.days = utf8_text(rest.substr(p[2], p[3] - p[2] - 1));
+    record.code = utf8_text(rest.substr(p[3], p[4] - p[3] - 1));
   }
   return record;
 }

@@ -16,14 +16,10 @@ constexpr std::string_view kCrLf = "\r\n";
 // Characters `from`..`from + count` of the line: decoded characters, or the bytes of a
 // well-formed UTF-8 line, where every "^" is one byte and a field between two of them is
 // the same text either way.
-std::string slice(const std::u32string& chars, std::size_t from, std::size_t count) {
+template <class Text>
+std::string slice(const Text& chars, std::size_t from, std::size_t count) {
   if (from >= chars.size()) return {};
-  return to_utf8(std::u32string_view(chars).substr(from, count));
-}
-
-std::string slice(std::string_view bytes, std::size_t from, std::size_t count) {
-  if (from >= bytes.size()) return {};
-  return std::string(bytes.substr(from, count));
+  return utf8_text(std::basic_string_view<typename Text::value_type>(chars).substr(from, count));
 }
 
 // The length prefix "^n^" (n of one or two characters). Sets the name field and returns

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "../generated_data_file.h"
+#include "../reference_state.h"
 #include "mainwindow/qt/widget_support.h"
 #include "people/data_reader.h"
 #include "people/editing.h"
@@ -31,15 +32,7 @@ namespace {
 constexpr int kPersons = kMaxPersons;
 constexpr int kScattered = 1000;  // persons deleted at scattered rows
 
-ProgramState reference_state() {
-  ProgramState state;
-  DateSlot& now = state.slots[1];
-  now.year = 2024;
-  now.month = 5;
-  now.day = 3;
-  state.slots[0] = now;
-  return state;
-}
+using bench::reference_state;
 
 // Milliseconds spent in each step (and counts), summed over the iterations and reported per
 // iteration.
@@ -84,8 +77,7 @@ class PaintCounter : public QObject {
 class ListPane {
  public:
   ListPane() : state_(reference_state()), model_(table_, state_, display_) {
-    ReadHost host;
-    rist02(loaded_, state_, bench::files().path(kPersons), -1, host);
+    loaded_ = bench::read_generated(kPersons, state_);
     table_ = loaded_;
     display_.columns = column_flags_from_setting("1111111111111111");
     view_.reset(
@@ -137,6 +129,12 @@ class ListPane {
     return paints_.count - before;
   }
 
+  // The painting as the last step of an iteration: its time and its number of paints.
+  void paint_step(Steps& steps) {
+    steps.count("paints", paint());
+    steps.lap("paint_ms");
+  }
+
  private:
   PersonTable loaded_;
   PersonTable table_;
@@ -181,8 +179,7 @@ void BM_PersonList_Refill(benchmark::State& bench) {
     list.model().refill(rows.persons);
     list.select(rows.selected);
     steps.lap("model_ms");
-    steps.count("paints", list.paint());
-    steps.lap("paint_ms");
+    list.paint_step(steps);
   }
 }
 BENCHMARK(BM_PersonList_Refill)->Unit(benchmark::kMillisecond);
@@ -196,8 +193,7 @@ void BM_PersonList_RefillSameRows(benchmark::State& bench) {
     steps.start();
     list.refill();
     steps.lap("model_ms");
-    steps.count("paints", list.paint());
-    steps.lap("paint_ms");
+    list.paint_step(steps);
   }
 }
 BENCHMARK(BM_PersonList_RefillSameRows)->Unit(benchmark::kMillisecond);
@@ -219,8 +215,7 @@ void BM_PersonList_Sort(benchmark::State& bench) {
     list.model().show_rows(rows.persons);
     list.select(rows.selected);
     steps.lap("model_ms");
-    steps.count("paints", list.paint());
-    steps.lap("paint_ms");
+    list.paint_step(steps);
   }
 }
 BENCHMARK(BM_PersonList_Sort)
@@ -249,8 +244,7 @@ void BM_PersonList_DeleteScattered(benchmark::State& bench) {
     steps.lap("list05_ms");
     list.show_rows();
     steps.lap("model_ms");
-    steps.count("paints", list.paint());
-    steps.lap("paint_ms");
+    list.paint_step(steps);
   }
 }
 BENCHMARK(BM_PersonList_DeleteScattered)->Unit(benchmark::kMillisecond);
@@ -268,8 +262,7 @@ void BM_PersonList_DeleteOne(benchmark::State& bench) {
     steps.lap("list05_ms");
     list.show_rows();
     steps.lap("model_ms");
-    steps.count("paints", list.paint());
-    steps.lap("paint_ms");
+    list.paint_step(steps);
     row = (row + 997) % (kPersons / 2);
   }
 }
@@ -291,8 +284,7 @@ void BM_PersonList_UndoDelete(benchmark::State& bench) {
     steps.lap("ls231_ms");
     list.show_rows();
     steps.lap("model_ms");
-    steps.count("paints", list.paint());
-    steps.lap("paint_ms");
+    list.paint_step(steps);
   }
 }
 BENCHMARK(BM_PersonList_UndoDelete)->Unit(benchmark::kMillisecond);
@@ -320,8 +312,7 @@ void BM_PersonList_RemoveDuplicates(benchmark::State& bench) {
     steps.lap("jyufuku_ms");
     list.show_rows();
     steps.lap("model_ms");
-    steps.count("paints", list.paint());
-    steps.lap("paint_ms");
+    list.paint_step(steps);
     ls231(list.table(), list.display());
     steps.lap("undo_ls231_ms");
     list.show_rows();

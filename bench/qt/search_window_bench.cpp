@@ -19,6 +19,7 @@
 #include <string>
 
 #include "../generated_data_file.h"
+#include "../reference_state.h"
 #include "mainwindow/qt/widget_support.h"
 #include "people/data_reader.h"
 #include "people/list_refresh.h"
@@ -32,15 +33,7 @@ namespace {
 
 constexpr int kPersons = kMaxPersons;
 
-ProgramState reference_state() {
-  ProgramState state;
-  DateSlot& now = state.slots[1];
-  now.year = 2024;
-  now.month = 5;
-  now.day = 3;
-  state.slots[0] = now;
-  return state;
-}
+using bench::reference_state;
 
 // How the list model takes the search's rows: as a search step (the lines kept, the rows
 // changed) or refilled with every line built anew.
@@ -53,8 +46,7 @@ enum class Criteria { kReset, kNamePart, kAgeAndBranch, kAlmanac, kNobody };
 class SearchPane {
  public:
   SearchPane() : state_(reference_state()), model_(table_, state_, display_) {
-    ReadHost host;
-    rist02(loaded_, state_, bench::files().path(kPersons), -1, host);
+    loaded_ = bench::read_generated(kPersons, state_);
     table_ = loaded_;
     display_.columns = column_flags_from_setting("1111111111111111");
     view_.reset(

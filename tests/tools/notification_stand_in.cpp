@@ -33,8 +33,8 @@ class StandInService : public QObject {
 
   uint Notify(const QString& app_name, uint, const QString&, const QString& summary,
               const QString& body, const QStringList&, const QVariantMap&, int) {
-    const QString text = QStringLiteral("app_name: %1\nsummary: %2\nbody:\n%3\n--\n")
-                             .arg(app_name, summary, body);
+    const QString text =
+        QStringLiteral("app_name: %1\nsummary: %2\nbody:\n%3\n--\n").arg(app_name, summary, body);
     std::fputs(text.toUtf8().constData(), stdout);
     std::fflush(stdout);
     return ++count_;
@@ -66,9 +66,8 @@ int main(int argc, char** argv) {
   }
   QProcess program;
   program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-  QObject::connect(&program, &QProcess::readyReadStandardOutput, [&program] {
-    std::fputs(program.readAllStandardOutput().constData(), stdout);
-  });
+  QObject::connect(&program, &QProcess::readyReadStandardOutput,
+                   [&program] { std::fputs(program.readAllStandardOutput().constData(), stdout); });
   QObject::connect(&program, &QProcess::finished, &app,
                    [&app](int code, QProcess::ExitStatus status) {
                      app.exit(status == QProcess::NormalExit ? code : 128);

@@ -320,7 +320,7 @@ TEST_F(CorrectionDialogTest, HugeLinesShowCutAndStayWhole) {
       datashyusei(line, verdict, host_);
     }
     ASSERT_EQ(host_.left.size(), 2u);
-    // The re-check saw the whole line, not the part shown.
+    // The re-check saw the whole line, not only what the box showed.
     EXPECT_EQ(host_.left[0].line_under_correction.size(), row.line.size());
     EXPECT_EQ(verdict, kVerdictGoOn);
     EXPECT_EQ(line.size(), row.line.size() + 1);
