@@ -35,7 +35,7 @@ void MainSession::rist01(std::uint8_t append) {
 }
 
 void MainSession::ls12_Click() {
-  shozon(persons_, save_host_);
+  if (!lets_step_go_on(shozon(persons_, save_host_))) return;
   rist01(0);
 }
 
@@ -71,7 +71,7 @@ void MainSession::txtoutH_Click() {
 void MainSession::rirekid_Click(int index) {
   if (index < 1 || index > recent_.count()) return;
   const std::string path = recent_.paths[static_cast<std::size_t>(index - 1)];
-  shozon(persons_, save_host_);
+  if (!lets_step_go_on(shozon(persons_, save_host_))) return;
   persons_.append = 0;
   rist02(persons_, state_, path, static_cast<i16>(index), read_host_);
   refresh_person_list();
@@ -82,7 +82,7 @@ void MainSession::rirekic_Click() {
 }
 
 void MainSession::risinki_Click() {
-  shozon(persons_, save_host_);
+  if (!lets_step_go_on(shozon(persons_, save_host_))) return;
   clear_list(persons_);
   pane_ = NoticePane{};
   refresh_person_list();
@@ -132,19 +132,26 @@ void MainSession::List1_Click(int row) {
   mein1();
 }
 
-void MainSession::ls23_Click() {
-  list05(persons_, display_, kDeleteMode);
+// Runs an edit of the list; when it changed the persons a save writes or their order, the
+// list holds an unsaved change.
+template <class Edit>
+void MainSession::edit_list(Edit&& edit) {
+  const std::vector<i16> before = listed_persons(persons_);
+  edit();
+  if (listed_persons(persons_) != before) persons_.changed = 1;
   refill_person_list();
+}
+
+void MainSession::ls23_Click() {
+  edit_list([&] { list05(persons_, display_, kDeleteMode); });
 }
 
 void MainSession::ls231_Click() {
-  ls231(persons_, display_);
-  refill_person_list();
+  edit_list([&] { ls231(persons_, display_); });
 }
 
 void MainSession::ls25_Click() {
-  jyufuku(persons_);
-  refill_person_list();
+  edit_list([&] { jyufuku(persons_); });
 }
 
 void MainSession::ls26_Click() {
@@ -153,13 +160,11 @@ void MainSession::ls26_Click() {
 }
 
 void MainSession::ls27_Click() {
-  ls27(persons_, display_);
-  refill_person_list();
+  edit_list([&] { ls27(persons_, display_); });
 }
 
 void MainSession::ls22_Click() {
-  ls22(persons_, display_);
-  refill_person_list();
+  edit_list([&] { ls22(persons_, display_); });
 }
 
 // The two order items are always opposite; choosing the one already in force keeps it.
@@ -169,29 +174,27 @@ void MainSession::ls32_Click(bool ascending) {
 }
 
 void MainSession::ls36_Click(int key) {
-  st1(persons_, state_, display_.listing_code, static_cast<i16>(key), hooks_.set_busy);
-  refill_person_list();
+  edit_list([&] {
+    st1(persons_, state_, display_.listing_code, static_cast<i16>(key), hooks_.set_busy);
+  });
 }
 
 void MainSession::ls38_Click() {
-  ls38(persons_);
-  refill_person_list();
+  edit_list([&] { ls38(persons_); });
 }
 
 SearchOutcome MainSession::search(const SearchForm& form) {
-  const SearchOutcome outcome = run_search(persons_, state_, form, hooks_.set_busy);
-  refill_person_list();
+  SearchOutcome outcome;
+  edit_list([&] { outcome = run_search(persons_, state_, form, hooks_.set_busy); });
   return outcome;
 }
 
 void MainSession::ls24_Click() {
-  ls24(persons_);
-  refill_person_list();
+  edit_list([&] { ls24(persons_); });
 }
 
 void MainSession::ls241_Click() {
-  ls241(persons_);
-  refill_person_list();
+  edit_list([&] { ls241(persons_); });
 }
 
 }  // namespace pelmira

@@ -90,6 +90,10 @@ void MainSession::set_correction_window(std::function<void(CorrectionWindow&)> s
   hooks_.show_correction = std::move(show);
 }
 
+void MainSession::set_file_writer(std::function<void(const std::string&, std::string_view)> write) {
+  hooks_.write_file = std::move(write);
+}
+
 // --- Start-up -------------------------------------------------------------------------------
 
 void MainSession::Form_Load(const std::vector<std::string>& arguments) {
@@ -219,14 +223,15 @@ void MainSession::open_files(const std::vector<std::string>& paths) {
 // --- Closing and shut-down ------------------------------------------------------------------
 
 bool MainSession::Form_QueryUnload() {
-  // An error here lets the window close: a program that cannot be closed is worse.
+  // An error here lets the window close: a program that cannot be closed is worse. The save
+  // question is the exception: a Cancel, or a Yes whose save failed or was refused, keeps the
+  // window open with the changes still unsaved.
   ErrorChannel& channel = error_channel();
   const bool stay = trap("Form_QueryUnload", [&] {
     channel.dialog_cancel_flag = 1;
-    shozon(persons_, save_host_);
-    const bool cancelled = channel.dialog_cancel_flag == 2;
+    const SaveOutcome saved = shozon(persons_, save_host_);
     channel.dialog_cancel_flag = 0;
-    if (cancelled) return true;
+    if (!lets_step_go_on(saved)) return true;
     if (exit_mode_ == ExitMode::kDeleteForced) return false;
     if (read_double_or_default(store_, setting::kConfirmExit) != 1) return false;
     if (dialogs_.ask_yes_no(kTitle, "Pelmiraを終了しますか?", BoxIcon::kQuestion)) return false;

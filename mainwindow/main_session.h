@@ -238,6 +238,9 @@ class MainSession {
 
   // The correction window the reads use (default: the read's own default answer).
   void set_correction_window(std::function<void(CorrectionWindow&)> show);
+  // How the saves write their files (default: replaced atomically on disk); a test injects
+  // failures here.
+  void set_file_writer(std::function<void(const std::string&, std::string_view)> write);
 
   // Reads data files adding to the list, then refreshes the list (files named on the command
   // line or dropped on the list).
@@ -263,6 +266,8 @@ class MainSession {
   void refresh_person_list();
   // The person list refilled after an edit, with its summary and menu states.
   void refill_person_list();
+  template <class Edit>
+  void edit_list(Edit&& edit);
   std::vector<int> list_inputs() const;
   void refresh_person_lines();
   // The notification pane's description and visibility from its rule.

@@ -106,12 +106,17 @@ bool MainSession::rewrite_enabled() const {
 
 void MainSession::Command2_Click(int index) {
   trap("Command2_Click", [&] {
+    if (index == 0 ? !add_enabled() : !rewrite_enabled()) return;
+    // A person the data file could not hold is refused whole, before anything is stored.
+    if (const std::optional<std::string> refusal = entry_refusal(state_, pane_)) {
+      dialogs_.message(kTitle, *refusal, BoxIcon::kExclamation);
+      return;
+    }
     if (index == 0) {
-      if (!add_enabled()) return;
       list06(persons_, display_, state_, pane_);
       refill_person_list();
       if (!panel_items_[kListPanel]) refresh_person_list();
-    } else if (rewrite_enabled() && overwrite_selected_person(persons_, state_, pane_)) {
+    } else if (overwrite_selected_person(persons_, state_, pane_)) {
       // The rewritten person's line is built anew.
       refresh_person_lines();
     }

@@ -86,4 +86,11 @@ void SessionSaveHost::add_recent_file(const std::string& path) {
   call_if_set(hooks_.add_recent_file, path);
 }
 
+void SessionSaveHost::write_file(const std::string& path, std::string_view bytes) {
+  if (hooks_.write_file)
+    hooks_.write_file(path, bytes);
+  else
+    SaveHost::write_file(path, bytes);
+}
+
 }  // namespace pelmira

@@ -21,6 +21,8 @@ struct SessionHooks {
   std::function<std::vector<std::string>(i16)> export_lines;
   // The correction window; empty: the read's default answer (the line is skipped).
   std::function<void(CorrectionWindow&)> show_correction;
+  // How data files and exports are written; empty: replaced atomically on disk.
+  std::function<void(const std::string&, std::string_view)> write_file;
 };
 
 class SessionReadHost : public ReadHost {
@@ -50,6 +52,7 @@ class SessionSaveHost : public SaveHost {
   std::vector<std::string> export_lines(i16 mode) override;
   void set_busy(bool busy) override;
   void add_recent_file(const std::string& path) override;
+  void write_file(const std::string& path, std::string_view bytes) override;
 
  private:
   MainDialogs& dialogs_;

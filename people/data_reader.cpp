@@ -11,6 +11,7 @@
 #include "core/text.h"
 #include "core/trap.h"
 #include "people/data_file.h"
+#include "people/list_view.h"
 #include "people/notice_code.h"
 #include "people/numeric_text.h"
 
@@ -172,9 +173,18 @@ void read_lines(PersonTable& table, const ProgramState& state, const std::string
       progress.limit_line = line_number;
       return;
     }
+    const bool was_comment = is_comment(line);
+    const std::string before_correction = was_comment ? std::string() : line;
     datashyusei(line, progress.verdict, host);
-    if (progress.verdict == kVerdictStop) return;
-    if (is_comment(line)) continue;
+    if (progress.verdict == kVerdictStop) {
+      // The rest of the file is not in the list: writing the list over it would lose it.
+      table.partial_read = true;
+      return;
+    }
+    if (is_comment(line)) {
+      if (!was_comment) table.skipped_lines.push_back({line_number, before_correction});
+      continue;
+    }
     const std::optional<RecordFields> record = cut_record(line);
     if (!record) continue;
     if (progress.person == kMaxPersons) {
@@ -298,7 +308,12 @@ bool rist02(PersonTable& table, const ProgramState& state, const std::string& pa
   ReadProgress progress;
   bool table_touched = false;
   try {
+    // Taken before the bytes are read: a change made meanwhile counts as a change on disk.
+    const std::optional<FileStamp> stamp = file_stamp(path);
     DataFileText file = load_data_file(path);
+    // A search in force hides persons; the persons added join the whole list, so that a
+    // later save cannot leave the hidden ones out.
+    if (table.append == 1 && table.search_depth > 0) ls38(table);
     if (table.append == 1) {
       progress.person = table.personCount;
       progress.row = order_length(table.viewOrder[0]);
@@ -319,7 +334,8 @@ bool rist02(PersonTable& table, const ProgramState& state, const std::string& pa
     table.loadOrder[static_cast<std::size_t>(progress.person) + 1] = 0;
     table.viewOrder[0][static_cast<std::size_t>(progress.row) + 1] = 0;
     table.personCount = progress.person;
-    table.changed = 0;
+    // A file added to an edited list leaves its edits unsaved.
+    if (table.append == 0) table.changed = 0;
     table.search_depth = 0;
     table.search_depth_max = 0;
     st9(table, 0);
@@ -329,6 +345,7 @@ bool rist02(PersonTable& table, const ProgramState& state, const std::string& pa
     table.open_files_text += "\r\n" + path;
     table.open_files_count = add16(table.open_files_count, 1);
     table.current_path = path;
+    table.current_stamp = stamp;
     folder_of_path(path, table.current_folder);
     table.file_encodings[path] = file.encoding;
     report_left_out_lines(table, path, progress);

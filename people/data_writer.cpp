@@ -93,9 +93,12 @@ void sync_folder(const std::string& folder) {
 
 std::string record_line(const PersonTable& table, i16 p) {
   const auto person = static_cast<std::size_t>(p);
-  const std::string name = trimmed_name(table.personName.at(person));
+  std::string name = trimmed_name(table.personName.at(person));
+  // A name of blanks alone (a forced line) is written as one blank with its length, so that
+  // the line reads back as the same person instead of a record without a name.
+  if (name.empty()) name = " ";
   std::string line;
-  if (name.find('^') != std::string::npos || (!name.empty() && name.front() == '\''))
+  if (name.find('^') != std::string::npos || name.front() == '\'' || name == " ")
     line = "^" + std::to_string(char_count(name)) + "^";
   const PersonDate& date = table.personDate.at(person);
   line +=

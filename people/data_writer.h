@@ -13,9 +13,10 @@
 
 namespace pelmira {
 
-// The record line of person p: an optional length prefix "^n^" (when the name holds "^" or
-// starts with "'", which would make the line a comment), the name, "^", the date "1990 1
-// 2", "^", and the notice days and code with their "^" when they are not the default.
+// The record line of person p: an optional length prefix "^n^" (when the name holds "^",
+// starts with "'", which would make the line a comment, or is blank, written "^1^ "), the
+// name, "^", the date "1990 1 2", "^", and the notice days and code with their "^" when
+// they are not the default.
 std::string record_line(const PersonTable& table, i16 p);
 
 // The header and one record per row of order list 0 (the persons listed, in ascending order).

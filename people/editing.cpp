@@ -6,6 +6,7 @@
 
 #include "core/trap.h"
 #include "people/list_view.h"
+#include "people/numeric_text.h"
 
 namespace pelmira {
 namespace {
@@ -190,15 +191,31 @@ i32 jyufuku(PersonTable& table) {
   });
 }
 
+std::optional<std::string> entry_refusal(const ProgramState& state, const NoticePane& pane) {
+  if (trimmed_name(pane.name).empty()) return std::string(kEntryNameMissing);
+  const DateSlot& birth = state.slots[0];
+  if (birth.year < 1 || birth.year > kLargestStoredNumber || birth.month < 1 || birth.month > 12 ||
+      birth.day < 1 || birth.day > 31)
+    return std::string(kEntryDateRefused);
+  const double days = numeric_value(narrow_text(pane.days_text));
+  if (!(days >= 0 && days <= kLargestStoredNumber)) return std::string(kEntryDaysRefused);
+  return std::nullopt;
+}
+
 void fillPersonFromInput(PersonTable& table, const ProgramState& state, const NoticePane& pane,
                          i16 person) {
   trap("fillPersonFromInput", [&] {
     if (!is_person(table, person)) raise_error(err::kSubscript);
+    // Every field is worked out before any is stored: a refused value changes nothing.
+    i16 days = 0;
+    NoticeCode code{};
+    store_pane_rule(pane, days, code);
     const std::size_t p = index_of(person);
     const DateSlot& birth = state.slots[0];
     table.personName.at(p) = fixed_name(pane.name);
     table.personDate.at(p) = {birth.year, birth.month, birth.day};
-    store_pane_rule(pane, table.noticeDays.at(p), table.noticeCode.at(p));
+    table.noticeDays.at(p) = days;
+    table.noticeCode.at(p) = code;
     table.changed = 1;
   });
 }
@@ -209,6 +226,10 @@ i16 list06(PersonTable& table, const ListDisplay& display, const ProgramState& s
     if (table.personCount >= kMaxPersons)
       throw RuntimeError(err::kOverflow,
                          "登録できる人数は" + std::to_string(kMaxPersons) + "人までです。");
+    // The pane's rule is checked before the table grows: a value it cannot hold adds no one.
+    i16 days = 0;
+    NoticeCode code{};
+    store_pane_rule(pane, days, code);
     const i16 n = add16(table.personCount, 1);
     dhiretu(table, add16(n, 1));
     table.personCount = n;

@@ -9,6 +9,10 @@
 // `selected_person` in the shown list. After each operation the window refills the list
 // (st7) and runs mhyuji.
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 #include "core/checked.h"
 #include "core/state.h"
 #include "people/list_columns.h"
@@ -58,6 +62,20 @@ void ls231(PersonTable& table, const ListDisplay& display);
 // person (both not deleted) is deleted in one new deletion step; without duplicates no step
 // is used. Returns the number of persons removed. Traps as "jyufuku".
 i32 jyufuku(PersonTable& table);
+
+// The largest number a data file's reader takes in a date or the notice days.
+inline constexpr int kLargestStoredNumber = 20000;
+inline constexpr std::string_view kEntryNameMissing = "氏名を入力して下さい。";
+inline constexpr std::string_view kEntryDateRefused =
+    "誕生側の年月日はデータファイルに保存できません。\r\n\r\n"
+    "年は1から20000までにして下さい。";
+inline constexpr std::string_view kEntryDaysRefused =
+    "日数は0から20000までの数で入力して下さい。";
+
+// Why the input pane cannot make a person a data file will read back (追加 and 書換 check
+// first, so that a refused entry changes nothing): no name, a birth date out of the reader's
+// range, or notice days outside 0..20000. nullopt when the entry can be stored.
+std::optional<std::string> entry_refusal(const ProgramState& state, const NoticePane& pane);
 
 // Fills person i from the input pane (fillPersonFromInput): the name cut to 31 characters,
 // the birth date of slot 0, the notice days and code of the pane. Sets the changed flag.

@@ -61,23 +61,56 @@ std::string refusal_message(const PersonTable& table, const std::vector<std::str
   return unwritable_names_message(names, characters);
 }
 
-// The save dialog until the user settles on a file (step 2 of list03).
-std::string choose_target(i16 mode, std::string file_name, SaveHost& host) {
+std::string skipped_lines_text(const std::vector<SkippedLine>& skipped) {
+  constexpr std::size_t kShown = 10;
+  std::string text = "　読込み時に無効にした次の行は、このファイルから無くなります。\r\n";
+  for (std::size_t k = 0; k < skipped.size() && k < kShown; ++k)
+    text += "　　" + std::to_string(skipped[k].line_number) + "行目　" +
+            char_left(skipped[k].text, 30) + "\r\n";
+  if (skipped.size() > kShown)
+    text += "　　ほか " + std::to_string(skipped.size() - kShown) + "行\r\n";
+  return text;
+}
+
+// Asks before a data file is written over `target` when that would lose what the user did
+// not choose to remove; true when nothing is at risk or the user answers Yes.
+bool confirm_losses(const PersonTable& table, const std::string& target, SaveHost& host) {
+  const std::string question = overwrite_losses_question(table, target);
+  return question.empty() || host.ask_yes_no(question, MessageIcon::kWarning);
+}
+
+// The save dialog until the user settles on a file (step 2 of list03). A data file chosen
+// over an existing data file that would lose persons asks once more.
+std::string choose_target(const PersonTable& table, i16 mode, std::string file_name,
+                          SaveHost& host) {
   while (true) {
     const std::optional<std::string> chosen = host.choose_save_path(file_name, kTextFileFilter);
     if (!chosen) raise_error(err::kDialogCancelled);
     file_name = *chosen;
     if (!path_exists(file_name)) return file_name;
     if (!host.ask_yes_no(overwrite_question(file_name), MessageIcon::kWarning)) continue;
-    if (!writes_data_file(mode) && is_data_file(file_name)) {
+    const bool data_target = is_data_file(file_name);
+    if (!writes_data_file(mode) && data_target) {
       host.show_message(kExportOverDataRefusal, MessageIcon::kError);
       continue;
     }
+    if (writes_data_file(mode) && data_target && !confirm_losses(table, file_name, host)) continue;
     return file_name;
   }
 }
 
+// The folder the dialog of a mode starts in: data files follow the current file, exports
+// the last export.
+const std::string& start_folder(const PersonTable& table, i16 mode) {
+  if (writes_data_file(mode) || table.export_folder.empty()) return table.current_folder;
+  return table.export_folder;
+}
+
 }  // namespace
+
+void SaveHost::write_file(const std::string& path, std::string_view bytes) {
+  write_file_atomically(path, bytes);
+}
 
 const std::string_view kExportOverDataRefusal =
     "　上書きを拒否します。\r\n\r\n"
@@ -114,6 +147,35 @@ std::string overwrite_question(std::string_view path) {
   return std::string(path) + "\r\nは既に存在します。\r\n\r\n上書きしますか。";
 }
 
+std::string overwrite_losses_question(const PersonTable& table, const std::string& target) {
+  const bool current = target == table.current_path;
+  const LeftOutPersons left_out = left_out_persons(table);
+  const bool skipped = current && !table.skipped_lines.empty();
+  bool changed_on_disk = false;
+  if (current && table.current_stamp) {
+    const std::optional<FileStamp> now = file_stamp(target);
+    changed_on_disk = now && *now != *table.current_stamp;
+  }
+  if (left_out.total() == 0 && !skipped && !changed_on_disk) return {};
+
+  std::string text = "　ファイル名　" + target + "\r\n\r\n";
+  if (left_out.total() > 0) {
+    text += "　表示中の" + std::to_string(left_out.written) + "人だけを保存します。次の" +
+            std::to_string(left_out.total()) + "人は、このファイルから無くなります。\r\n";
+    if (left_out.hidden > 0)
+      text += "　　検索で表示されていない人　" + std::to_string(left_out.hidden) + "人\r\n";
+    if (left_out.cut > 0)
+      text += "　　切り取ったまま挿入していない人　" + std::to_string(left_out.cut) + "人\r\n";
+    text += "\r\n";
+  }
+  if (skipped) text += skipped_lines_text(table.skipped_lines) + "\r\n";
+  if (changed_on_disk)
+    text +=
+        "　このファイルは読み込んだ後に他のプログラムで変更されています。\r\n"
+        "　上書きすると、その変更は失われます。\r\n\r\n";
+  return text + "上書きしますか?";
+}
+
 std::string unwritable_names_message(const std::vector<std::string>& names,
                                      const std::vector<std::u32string>& characters) {
   std::string text =
@@ -136,16 +198,24 @@ bool list03(PersonTable& table, i16 mode, SaveHost& host) {
         (table.partial_read || table.current_path.find('*') != std::string::npos))
       mode = kSaveDataAs;
     const FileEncoding session_encoding = encoding_of(table, table.current_path);
-    if (mode != kSaveDataOver) {
-      file_name = default_save_name(table.current_folder, mode);
-      file_name = choose_target(mode, file_name, host);
-      table.current_path = file_name;
-      folder_of_path(file_name, table.current_folder);
-    }
-    const std::string path = table.current_path;
-    file_name = path;
-
     const bool data_file = writes_data_file(mode);
+    std::string path = table.current_path;
+    if (mode == kSaveDataOver) {
+      file_name = path;
+      if (!confirm_losses(table, path, host)) return false;
+    } else {
+      file_name = default_save_name(start_folder(table, mode), mode);
+      file_name = choose_target(table, mode, file_name, host);
+      path = file_name;
+      // Only a data file becomes the file 上書き保存 writes; an export keeps its own folder.
+      if (data_file) {
+        table.current_path = path;
+        folder_of_path(path, table.current_folder);
+      } else {
+        folder_of_path(path, table.export_folder);
+      }
+    }
+
     const FileEncoding encoding = data_file ? encoding_of(table, path) : session_encoding;
     std::vector<std::string> lines = data_file ? data_file_lines(table) : host.export_lines(mode);
     for (std::string& line : footer_lines()) lines.push_back(std::move(line));
@@ -158,14 +228,17 @@ bool list03(PersonTable& table, i16 mode, SaveHost& host) {
 
     host.set_busy(true);
     busy = true;
-    write_file_atomically(path, *bytes);
+    host.write_file(path, *bytes);
     busy = false;
     host.set_busy(false);
 
-    table.file_encodings[path] = encoding;
     if (data_file) {
+      table.file_encodings[path] = encoding;
       table.changed = 0;
-      if (mode == kSaveDataAs) table.partial_read = false;
+      // The file now holds the list as it is: nothing of it was left out or skipped.
+      table.partial_read = false;
+      table.skipped_lines.clear();
+      table.current_stamp = file_stamp(path);
       host.add_recent_file(path);
     }
     return true;
@@ -179,30 +252,38 @@ bool list03(PersonTable& table, i16 mode, SaveHost& host) {
 
 SavePrompt shozon_prompt(const PersonTable& table) {
   SavePrompt prompt;
-  prompt.ask = table.changed != 0 && order_length(table.viewOrder[0]) > 0;
+  // Persons hidden by a search or cut out count too: the list is not empty while they exist.
+  prompt.ask = table.changed != 0 && holds_persons(table);
   prompt.mode = can_overwrite_current_file(table) ? kSaveDataOver : kSaveDataAs;
   prompt.text = "データが変更されています。\r\n保存しない場合、今の内容は失われます。\r\n\r\n";
   prompt.text += prompt.mode == kSaveDataOver ? "上書きしますか?" : "保存しますか？";
   return prompt;
 }
 
-void shozon(PersonTable& table, SaveHost& host) {
+SaveOutcome shozon(PersonTable& table, SaveHost& host) {
+  SaveOutcome outcome = SaveOutcome::kFailed;  // also after an error in the prompt itself
   trap("shozon", [&] {
     const SavePrompt prompt = shozon_prompt(table);
-    if (!prompt.ask) return;
+    if (!prompt.ask) {
+      outcome = SaveOutcome::kNotAsked;
+      return;
+    }
     switch (host.ask_yes_no_cancel(prompt.text, MessageIcon::kWarning)) {
       case SaveHost::Answer::kYes:
-        list03(table, prompt.mode, host);
+        outcome = list03(table, prompt.mode, host) ? SaveOutcome::kSaved : SaveOutcome::kFailed;
         return;
       case SaveHost::Answer::kNo:
+        outcome = SaveOutcome::kNotSaved;
         return;
       case SaveHost::Answer::kCancel: {
         std::uint8_t& counter = error_channel().dialog_cancel_flag;
         if (counter < 255) ++counter;
+        outcome = SaveOutcome::kCancelled;
         return;
       }
     }
   });
+  return outcome;
 }
 
 std::vector<std::string> person_list_export(std::string_view now_date_text, std::string_view header,

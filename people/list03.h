@@ -41,6 +41,9 @@ class SaveHost {
   virtual std::vector<std::string> export_lines(i16 mode) = 0;
   virtual void set_busy(bool busy) { (void)busy; }
   virtual void add_recent_file(const std::string& path) { (void)path; }
+  // Replaces the file at `path` by `bytes`, all or nothing (write_file_atomically); raises
+  // the run-time error of a failed write.
+  virtual void write_file(const std::string& path, std::string_view bytes);
 };
 
 // The default name stem of a mode ("Pelmiraデータ" for 0 and 4).
@@ -58,11 +61,19 @@ extern const std::string_view kExportOverDataRefusal;
 std::string unwritable_names_message(const std::vector<std::string>& names,
                                      const std::vector<std::u32string>& characters);
 
+// The question before a data file is written over `target`, naming what the file would
+// lose that the user did not remove: persons hidden by a search or cut out, and, when the
+// target is the current file, the lines skipped while reading it and changes another program
+// made to it since. Empty when nothing is at risk. Its answer is Yes/No with No the default.
+std::string overwrite_losses_question(const PersonTable& table, const std::string& target);
+
 // Writes a file in the mode (list03). Modes 0 and 4 write the data file of the listed
-// persons and clear the changed flag; 1 to 3 write the export the host supplies. Every mode
-// makes the written path the current file. Returns true when the file was written. Errors
-// (also a cancelled dialog, which is reported silently) go to the error report as "list03",
-// followed by the save warning step; the old file is then untouched.
+// persons, make it the current file and clear the changed flag; before they write over a data
+// file that would lose persons, they ask (overwrite_losses_question), and No writes nothing.
+// Modes 1 to 3 write the export the host supplies; an export's folder is where the next
+// export starts, and never the file 上書き保存 writes. Returns true when the file was
+// written. Errors (also a cancelled dialog, which is reported silently) go to the error
+// report as "list03", followed by the save warning step; the old file is then untouched.
 bool list03(PersonTable& table, i16 mode, SaveHost& host);
 
 // The save prompt of changed data (shozon).
@@ -73,9 +84,19 @@ struct SavePrompt {
 };
 SavePrompt shozon_prompt(const PersonTable& table);
 
+// What came of the save prompt. The step that asked goes on only after kNotAsked, kNotSaved
+// or kSaved: a Cancel, or a Yes whose save failed or was refused, stops it with the list as
+// it was.
+enum class SaveOutcome { kNotAsked, kNotSaved, kSaved, kCancelled, kFailed };
+inline bool lets_step_go_on(SaveOutcome outcome) {
+  return outcome == SaveOutcome::kNotAsked || outcome == SaveOutcome::kNotSaved ||
+         outcome == SaveOutcome::kSaved;
+}
+
 // Asks and acts: Yes saves with list03, No does nothing, Cancel raises the dialog-cancel
-// flag of the error channel (1 -> 2 during a close request). Traps as "shozon".
-void shozon(PersonTable& table, SaveHost& host);
+// flag of the error channel (1 -> 2 during a close request). Traps as "shozon"; an error
+// there counts as a failed save.
+SaveOutcome shozon(PersonTable& table, SaveHost& host);
 
 // Export bodies (the host's export_lines may build them with these).
 // Mode 1: "[現在]　<date>　での表示です。", "", the list header, the list lines.

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include <sys/stat.h>
+
 #include "core/text.h"
 #include "core/trap.h"
 #include "people/notice_code.h"
@@ -59,6 +61,7 @@ void cdhiret(PersonTable& table) {
   table.search_depth = 0;
   table.search_depth_max = 0;
   table.partial_read = false;
+  table.skipped_lines.clear();
 }
 
 void dainyu01(PersonTable& table, i16 i) {
@@ -132,6 +135,46 @@ FileEncoding encoding_of(const PersonTable& table, const std::string& path) {
 
 bool can_overwrite_current_file(const PersonTable& table) {
   return table.open_files_count == 1 && !table.partial_read;
+}
+
+std::optional<FileStamp> file_stamp(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+  FileStamp stamp;
+  stamp.size = static_cast<std::int64_t>(info.st_size);
+  stamp.modified_ns =
+      static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
+  stamp.inode = static_cast<std::uint64_t>(info.st_ino);
+  return stamp;
+}
+
+LeftOutPersons left_out_persons(const PersonTable& table) {
+  LeftOutPersons left_out;
+  const std::size_t count = static_cast<std::size_t>(std::max<i16>(table.personCount, 0));
+  std::vector<bool> listed(count + 1, false);
+  const i16 rows = order_length(table.viewOrder[0]);
+  for (i16 r = 1; r <= rows; ++r) {
+    const i16 p = table.viewOrder[0][static_cast<std::size_t>(r)];
+    if (p >= 1 && static_cast<std::size_t>(p) <= count) listed[static_cast<std::size_t>(p)] = true;
+  }
+  left_out.written = rows;
+  for (std::size_t p = 1; p <= count; ++p) {
+    const i16 mark = table.deletedMark[p];
+    if (mark == -1) ++left_out.cut;
+    if (mark == 0 && !listed[p]) ++left_out.hidden;
+  }
+  return left_out;
+}
+
+std::vector<i16> listed_persons(const PersonTable& table) {
+  const auto rows = static_cast<std::ptrdiff_t>(order_length(table.viewOrder[0]));
+  return {table.viewOrder[0].begin() + 1, table.viewOrder[0].begin() + 1 + rows};
+}
+
+bool holds_persons(const PersonTable& table) {
+  for (i16 p = 1; p <= table.personCount; ++p)
+    if (table.deletedMark[static_cast<std::size_t>(p)] <= 0) return true;
+  return false;
 }
 
 std::string open_files_message(const PersonTable& table) {

@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +36,22 @@ using PersonDate = std::array<i16, 3>;
 
 // The text encoding of a data file: Shift-JIS (CP932) unless it was read as UTF-8.
 enum class FileEncoding : std::uint8_t { kCp932, kUtf8 };
+
+// What a file on disk was when it was last read or written: another program (or a second
+// window of this one) that writes it in between changes the stamp.
+struct FileStamp {
+  std::int64_t size = -1;
+  std::int64_t modified_ns = 0;
+  std::uint64_t inode = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+
+// A record line the user chose not to read (無効 in the correction window): an overwrite of
+// its file would leave it out.
+struct SkippedLine {
+  std::size_t line_number = 0;  // 1-based line of the file
+  std::string text;
+};
 
 struct PersonTable {
   PersonTable();  // an empty table with upper bound 1
@@ -68,6 +85,14 @@ struct PersonTable {
   // Set when a read left lines of a file out without the user choosing so (too many persons,
   // unreadable bytes, numbers out of range): overwriting that file would lose them.
   bool partial_read = false;
+  // Record lines of the read files the user skipped: an overwrite asks before leaving them
+  // out. Emptied with the persons and by every data-file write.
+  std::vector<SkippedLine> skipped_lines;
+  // The current file as it was last read or written; nullopt when unknown.
+  std::optional<FileStamp> current_stamp;
+  // Where the last text export went: the next export's default name starts there. Exports
+  // never become the current file that 上書き保存 writes.
+  std::string export_folder;
   // Files read or written as UTF-8 are written back as UTF-8; all others as Shift-JIS.
   std::map<std::string, FileEncoding> file_encodings;
 
@@ -113,6 +138,25 @@ FileEncoding encoding_of(const PersonTable& table, const std::string& path);
 // Whether 上書き保存 may write the list over the current file: exactly one file was read
 // and all of it is in the list.
 bool can_overwrite_current_file(const PersonTable& table);
+
+// The stamp of the file at `path` now; nullopt when nothing can be found there.
+std::optional<FileStamp> file_stamp(const std::string& path);
+
+// The persons a data-file write of the list leaves out although they were neither deleted
+// nor removed as duplicates: hidden by the search in force, or cut and not yet inserted.
+struct LeftOutPersons {
+  i32 written = 0;  // the persons listed, who are written
+  i32 hidden = 0;   // not deleted, but outside the search result
+  i32 cut = 0;      // cut out and waiting to be inserted
+  i32 total() const { return hidden + cut; }
+};
+LeftOutPersons left_out_persons(const PersonTable& table);
+
+// The persons of order list 0, top to bottom: the persons a data-file save writes, in its order.
+std::vector<i16> listed_persons(const PersonTable& table);
+
+// Whether the table holds any person a save could write (listed, hidden or cut).
+bool holds_persons(const PersonTable& table);
 
 // The OK box of "現在開いているファイル".
 std::string open_files_message(const PersonTable& table);

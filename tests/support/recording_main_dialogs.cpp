@@ -8,8 +8,8 @@ void RecordingMainDialogs::message(std::string_view title, std::string_view text
 
 bool RecordingMainDialogs::ask_yes_no(std::string_view title, std::string_view text, BoxIcon icon,
                                       bool default_no) {
-  (void)default_no;
-  shown.push_back({std::string(title), std::string(text), icon, ShownBox::Kind::kYesNo});
+  shown.push_back(
+      {std::string(title), std::string(text), icon, ShownBox::Kind::kYesNo, default_no});
   return next_answer() == Answer::kYes;
 }
 

@@ -16,6 +16,7 @@ struct ShownBox {
   std::string text;
   BoxIcon icon = BoxIcon::kNone;
   enum class Kind { kMessage, kYesNo, kOkCancel, kYesNoCancel, kOpen, kSave } kind = Kind::kMessage;
+  bool default_no = false;  // a Yes/No box whose default button is No
 };
 
 class RecordingMainDialogs : public MainDialogs {
