@@ -44,6 +44,8 @@ void MainSession::ls121_Click() {
 }
 
 void MainSession::uHozon_Click() {
+  // Offered only while the list is one whole file (the menu item is disabled otherwise).
+  if (!can_overwrite_current_file(persons_)) return;
   list03(persons_, kSaveDataOver, save_host_);
   refill_person_list();
 }

@@ -132,6 +132,7 @@ struct ReadProgress {
   i16 verdict = kVerdictGoOn;
   std::vector<std::size_t> unreadable_lines;
   std::size_t limit_line = 0;  // the first record line past the table's limit, 0 for none
+  bool corrected = false;      // a line was changed in the correction window
 };
 
 void store_person(PersonTable& table, ReadProgress& progress, PersonValues&& values) {
@@ -185,6 +186,7 @@ void read_lines(PersonTable& table, const ProgramState& state, const std::string
       if (!was_comment) table.skipped_lines.push_back({line_number, before_correction});
       continue;
     }
+    if (!was_comment && line != before_correction) progress.corrected = true;
     const std::optional<RecordFields> record = cut_record(line);
     if (!record) continue;
     if (progress.person == kMaxPersons) {
@@ -312,8 +314,12 @@ bool rist02(PersonTable& table, const ProgramState& state, const std::string& pa
     const std::optional<FileStamp> stamp = file_stamp(path);
     DataFileText file = load_data_file(path);
     // A search in force hides persons; the persons added join the whole list, so that a
-    // later save cannot leave the hidden ones out.
-    if (table.append == 1 && table.search_depth > 0) ls38(table);
+    // later save cannot leave the hidden ones out. Showing them again changes the list.
+    if (table.append == 1 && table.search_depth > 0) {
+      const std::vector<i16> narrowed = listed_persons(table);
+      ls38(table);
+      if (listed_persons(table) != narrowed) table.changed = 1;
+    }
     if (table.append == 1) {
       progress.person = table.personCount;
       progress.row = order_length(table.viewOrder[0]);
@@ -334,8 +340,10 @@ bool rist02(PersonTable& table, const ProgramState& state, const std::string& pa
     table.loadOrder[static_cast<std::size_t>(progress.person) + 1] = 0;
     table.viewOrder[0][static_cast<std::size_t>(progress.row) + 1] = 0;
     table.personCount = progress.person;
-    // A file added to an edited list leaves its edits unsaved.
+    // A file added to an edited list leaves its edits unsaved, and lines the user corrected
+    // while reading are edits the file does not hold yet.
     if (table.append == 0) table.changed = 0;
+    if (progress.corrected) table.changed = 1;
     table.search_depth = 0;
     table.search_depth_max = 0;
     st9(table, 0);

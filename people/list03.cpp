@@ -151,12 +151,13 @@ std::string overwrite_losses_question(const PersonTable& table, const std::strin
   const bool current = target == table.current_path;
   const LeftOutPersons left_out = left_out_persons(table);
   const bool skipped = current && !table.skipped_lines.empty();
+  const bool read_in_part = current && table.partial_read;
   bool changed_on_disk = false;
   if (current && table.current_stamp) {
     const std::optional<FileStamp> now = file_stamp(target);
     changed_on_disk = now && *now != *table.current_stamp;
   }
-  if (left_out.total() == 0 && !skipped && !changed_on_disk) return {};
+  if (left_out.total() == 0 && !skipped && !read_in_part && !changed_on_disk) return {};
 
   std::string text = "　ファイル名　" + target + "\r\n\r\n";
   if (left_out.total() > 0) {
@@ -169,6 +170,10 @@ std::string overwrite_losses_question(const PersonTable& table, const std::strin
     text += "\r\n";
   }
   if (skipped) text += skipped_lines_text(table.skipped_lines) + "\r\n";
+  if (read_in_part)
+    text +=
+        "　このファイルは一部しか読み込んでいません。\r\n"
+        "　読み込んでいない部分は、このファイルから無くなります。\r\n\r\n";
   if (changed_on_disk)
     text +=
         "　このファイルは読み込んだ後に他のプログラムで変更されています。\r\n"

@@ -63,8 +63,8 @@ std::string unwritable_names_message(const std::vector<std::string>& names,
 
 // The question before a data file is written over `target`, naming what the file would
 // lose that the user did not remove: persons hidden by a search or cut out, and, when the
-// target is the current file, the lines skipped while reading it and changes another program
-// made to it since. Empty when nothing is at risk. Its answer is Yes/No with No the default.
+// target is the current file, the lines skipped or not read at all while reading it and
+// changes another program made to it since. Empty when nothing is at risk. Its answer is Yes/No with No the default.
 std::string overwrite_losses_question(const PersonTable& table, const std::string& target);
 
 // Writes a file in the mode (list03). Modes 0 and 4 write the data file of the listed
