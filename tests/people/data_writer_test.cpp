@@ -401,6 +401,30 @@ TEST(AtomicWrite, KeepsModeAndWritesThroughLinks) {
   EXPECT_EQ(testing::read_bytes(folder.file("fresh.txt")), "");
 }
 
+// The temporary file is made beside the file a link names, so the final rename never
+// crosses a file system, whichever folder or file system the link itself is in.
+TEST(AtomicWrite, LinksToAnotherFolderOrFileSystemAreReplacedWhole) {
+  TempFolder here;
+  std::vector<std::string> elsewhere{here.file("other")};
+  if (std::filesystem::is_directory("/dev/shm")) elsewhere.push_back("/dev/shm");
+  for (const std::string& base : elsewhere) {
+    SCOPED_TRACE(base);
+    std::string pattern = base + "/pelmira-link-XXXXXX";
+    if (base == here.file("other")) std::filesystem::create_directory(base);
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    const std::string target = pattern + "/list.txt";
+    testing::write_bytes(target, "old");
+    const std::string link = here.file("link.txt");
+    std::filesystem::remove(link);
+    ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
+    write_file_atomically(link, "new");
+    EXPECT_EQ(testing::read_bytes(target), "new");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(folder_entries(pattern), std::vector<std::string>{"list.txt"});
+    std::filesystem::remove_all(pattern);
+  }
+}
+
 TEST(IsDataFile, RecognisesTheHeaderInEitherEncoding) {
   TempFolder folder;
   struct Row {
