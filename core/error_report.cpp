@@ -160,7 +160,11 @@ void report_error(const RuntimeError& error, std::string_view place,
     if (channel.dialog_cancel_flag == 1) channel.dialog_cancel_flag = 2;
     return;
   }
-  const ErrorReport report = build_error_report(error, place, file_name, channel.environment);
+  show_error_report(build_error_report(error, place, file_name, channel.environment));
+}
+
+void show_error_report(const ErrorReport& report) {
+  ErrorChannel& channel = error_channel();
   switch (active_reporter().show_report(report)) {
     case ReportAnswer::kCancel:
       run_if_set(channel.actions.end_program);

@@ -92,6 +92,10 @@ ErrorChannel& error_channel();
 void report_error(const RuntimeError& error, std::string_view place,
                   std::optional<std::string_view> file_name = std::nullopt);
 
+// Shows a report built earlier and acts on the answer as report_error does: for a report a
+// reporter collected while no box could open (a list line built during a paint).
+void show_error_report(const ErrorReport& report);
+
 // After a failed save: closes every open file; if that fails too, shows the save warning.
 void report_save_error();
 

@@ -44,6 +44,25 @@ bool runs_taken_out(const std::vector<i16>& longer, const std::vector<i16>& shor
   return kept == shorter.size();
 }
 
+// The reporter in force while lines are built: it keeps the first report (and save warning)
+// of a burst for later instead of showing it, and answers OK so that the line goes on with
+// the failed column empty.
+class HeldReporter : public ErrorReporter {
+ public:
+  explicit HeldReporter(HeldReports& held) : held_(held) {}
+
+  ReportAnswer show_report(const ErrorReport& report) override {
+    if (!held_.report) held_.report = report;
+    return ReportAnswer::kOk;
+  }
+  void show_save_warning(std::string_view title, std::string_view text) override {
+    if (!held_.save_warning) held_.save_warning = {std::string(title), std::string(text)};
+  }
+
+ private:
+  HeldReports& held_;
+};
+
 }  // namespace
 
 PersonListModel::PersonListModel(const PersonTable& table, const ProgramState& state,
@@ -105,20 +124,40 @@ const QString& PersonListModel::line_of(i16 person) const {
   const std::size_t slot = slot_of(person);
   if (slot >= lines_.size()) lines_.resize(slot + 1);
   std::optional<QString>& line = lines_[slot];
-  if (!line) {
+  if (line) return *line;
+  {
+    // The view asks for lines while it paints, where a modal box must not open (its event
+    // loop would run inside the paint). Whatever the line's procedures report, the columns
+    // that trap their own errors included, is held and shown after the paint.
+    HeldReporter holder(held_);
+    const ScopedReporter during_build(holder);
     try {
       line = QString::fromStdString(builder_->line_unchecked(person));
     } catch (const std::exception& e) {
-      // st3 ends the line at the error and reports it. The view asks while it paints, so the
-      // report (a modal box in the window) waits for the event loop; the line stays empty
-      // and is reported once.
+      // st3 ends the line at the error and reports it; the line stays empty.
       line = QString();
-      QMetaObject::invokeMethod(
-          const_cast<PersonListModel*>(this),
-          [error = as_runtime_error(e)] { report_error(error, "st3"); }, Qt::QueuedConnection);
+      report_error(as_runtime_error(e), "st3");
     }
   }
+  if ((held_.report || held_.save_warning) && !show_queued_) {
+    show_queued_ = true;
+    QMetaObject::invokeMethod(
+        const_cast<PersonListModel*>(this), [this] { show_held_reports(); }, Qt::QueuedConnection);
+  }
   return *line;
+}
+
+// One box for all the lines built since the last event loop turn, however many failed.
+void PersonListModel::show_held_reports() const {
+  show_queued_ = false;
+  const HeldReports held = std::exchange(held_, {});
+  if (held.report) show_error_report(*held.report);
+  if (held.save_warning) {
+    ErrorChannel& channel = error_channel();
+    StderrReporter fallback;
+    ErrorReporter& reporter = channel.reporter ? *channel.reporter : fallback;
+    reporter.show_save_warning(held.save_warning->first, held.save_warning->second);
+  }
 }
 
 void PersonListModel::forget_lines() {

@@ -21,15 +21,24 @@
 #include <QString>
 
 #include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "core/checked.h"
+#include "core/error_report.h"
 #include "core/state.h"
 #include "people/list_columns.h"
 #include "people/list_lines.h"
 #include "people/person_table.h"
 
 namespace pelmira {
+
+// What the lines' procedures reported while the view painted, shown after the paint.
+struct HeldReports {
+  std::optional<ErrorReport> report;
+  std::optional<std::pair<std::string, std::string>> save_warning;  // title and text
+};
 
 class PersonListModel : public QAbstractListModel {
   Q_OBJECT
@@ -70,8 +79,11 @@ class PersonListModel : public QAbstractListModel {
   static constexpr int kMaxRunsPerChange = 1024;
 
  private:
-  // The line of a person, built on first use.
+  // The line of a person, built on first use. Its procedures' error reports are held, and
+  // the first of them is shown from the event loop (show_held_reports), so that no box opens
+  // while the view paints or asks for data.
   const QString& line_of(i16 person) const;
+  void show_held_reports() const;
   void forget_lines();
   void reset_to(std::vector<i16> persons);
   bool moved_to(std::vector<i16>& persons);
@@ -85,6 +97,8 @@ class PersonListModel : public QAbstractListModel {
   std::vector<i16> rows_;
   // The lines built so far, indexed by person number; empty optionals are not built yet.
   mutable std::vector<std::optional<QString>> lines_;
+  mutable HeldReports held_;
+  mutable bool show_queued_ = false;
 };
 
 }  // namespace pelmira

@@ -335,3 +335,70 @@ TEST_F(PersonListModelTest, AFailingLineIsEmptyAndReportedOnce) {
 
 }  // namespace
 }  // namespace pelmira
+
+namespace pelmira {
+namespace {
+
+// Columns whose procedures trap their own errors (the zodiac sign, the six-star and the
+// nine-star readings of an impossible date) report while the view paints: the reports are
+// held and the first is shown once the paint is over, one box for the whole burst; the line
+// keeps its other columns, as st3 builds it.
+TEST_F(PersonListModelTest, ReportsOfAPaintWaitForTheEventLoopAndComeAsOne) {
+  struct Case {
+    const char* name;
+    std::string_view columns;
+  };
+  const Case cases[] = {
+      {"zodiac", "0100000010000000"},
+      {"six_star", "0100000000001000"},
+      {"nine_star", "0100000000000100"},
+      {"all_columns", kAllColumns},
+  };
+  table_.personDate[2] = {1990, 0, 1};
+  table_.personDate[3] = {1990, 13, 40};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    display_ = testing::display_with(c.columns);
+    testing::RecordingReporter reporter;
+    refill();
+    (void)view_.grab();  // paints the first rows, the two impossible dates among them
+    for (const i16 person : {i16{2}, i16{3}})
+      (void)model_.data(model_.index(model_.row_of(person)));
+    EXPECT_TRUE(reporter.empty()) << reporter.places().front();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(reporter.reports().size(), 1u);
+    (void)view_.grab();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(reporter.reports().size(), 1u);
+
+    testing::RecordingReporter st3_reports;
+    for (const i16 person : {i16{1}, i16{2}, i16{3}})
+      EXPECT_EQ(model_.data(model_.index(model_.row_of(person))).toString().toStdString(),
+                st3(table_, state_, display_, person));
+  }
+}
+
+// The answer to the held report acts as it would on a report shown at once: Cancel ends the
+// program (through the window's close), OK goes on.
+TEST_F(PersonListModelTest, TheAnswerToAHeldReportActs) {
+  ErrorChannel& channel = error_channel();
+  const ReportActions saved = channel.actions;
+  int ends = 0;
+  channel.actions.end_program = [&ends] { ++ends; };
+  table_.personDate[2] = {1990, 0, 1};
+  display_ = testing::display_with("0100000010000000");
+  for (const ReportAnswer answer : {ReportAnswer::kOk, ReportAnswer::kCancel}) {
+    testing::RecordingReporter reporter(answer);
+    ends = 0;
+    refill();
+    (void)model_.data(model_.index(model_.row_of(2)));
+    EXPECT_EQ(ends, 0);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(reporter.reports().size(), 1u);
+    EXPECT_EQ(ends, answer == ReportAnswer::kCancel ? 1 : 0);
+  }
+  channel.actions = saved;
+}
+
+}  // namespace
+}  // namespace pelmira
