@@ -1,11 +1,13 @@
 #include "mainwindow/qt/panel_frames.h"
 
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QListView>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QUrl>
 
@@ -117,6 +119,12 @@ ListPanel::ListPanel(const MainSession& session, QWidget* parent)
   list_ = new_list_view(QStringLiteral("List1"), QStringLiteral("氏名リスト"), &model_, this);
   list_->setLayoutMode(QListView::Batched);
   list_->viewport()->installEventFilter(this);
+  // The highlighted row is the selected person however it was highlighted: a selection the
+  // session's own render did not make (the keyboard's, or the view's own handling of a
+  // double click) is forwarded as a click on that row, so that 削除, 切り取り, 書換 and 追加
+  // work on the person the user sees highlighted.
+  connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          [this] { selection_changed_by_user(); });
   list_->viewport()->setAcceptDrops(true);
   list_->setDragDropMode(QAbstractItemView::DropOnly);
   // The header scrolls sideways with the lines under it.
@@ -189,7 +197,15 @@ void ListPanel::resizeEvent(QResizeEvent* event) {
   apply_column_count();
 }
 
+void ListPanel::selection_changed_by_user() {
+  if (rendering_) return;
+  const QModelIndexList selected = list_->selectionModel()->selectedIndexes();
+  const int row = selected.isEmpty() ? -1 : selected.first().row();
+  forward([row](MainSession& s) { s.List1_Click(row); });
+}
+
 void ListPanel::render(const MainSession& session) {
+  const QScopedValueRollback<bool> rendering(rendering_, true);
   const WindowView& view = session.view();
   if (view.list_header != header_text_) {
     header_text_ = view.list_header;
@@ -228,6 +244,7 @@ void ListPanel::apply_column_count() {
 }
 
 void ListPanel::select_row(int row) {
+  const QScopedValueRollback<bool> rendering(rendering_, true);
   if (row >= 0 && row < model_.rowCount()) {
     list_->setCurrentIndex(model_.index(row, 0));
     list_->scrollTo(model_.index(row, 0));

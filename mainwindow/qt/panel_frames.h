@@ -85,7 +85,8 @@ class ListPanel : public PanelFrame {
   ListPanel(const MainSession& session, QWidget* parent);
   void render(const MainSession& session) override;
   QListView* list() const { return list_; }
-  // Selects a row of the list (a same-date listing row points at its person).
+  // Selects a row of the list (a same-date listing row points at its person, which the
+  // session has selected already): the view follows the session and tells it nothing.
   void select_row(int row);
 
  Q_SIGNALS:
@@ -99,6 +100,8 @@ class ListPanel : public PanelFrame {
  private:
   // As many columns of lines as the list's width holds whole header widths.
   void apply_column_count();
+  // The view's selection moved without the session (the keyboard): the session is told.
+  void selection_changed_by_user();
 
   PersonListModel model_;
   QWidget* header_clip_ = nullptr;  // keeps the header within the list's width
@@ -106,6 +109,7 @@ class ListPanel : public PanelFrame {
   QListView* list_ = nullptr;
   QLabel* summary_ = nullptr;
   int lines_version_ = -1;  // the session's list lines the model shows
+  bool rendering_ = false;  // the view is following the session, not the user
   std::string header_text_;
 };
 

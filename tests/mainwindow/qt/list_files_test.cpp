@@ -1,7 +1,8 @@
 // The person list pane and the file menu with real widgets: append and drops, the edit menu
 // (sort, delete and undo, cut and insert, duplicates), saving and reopening in both
 // encodings, the exports, the recent files across a restart, a save refused for a name
-// Shift-JIS cannot hold, and the same-date listing's row click.
+// Shift-JIS cannot hold, the same-date listing's row click, and the keyboard's selection as
+// the person the edits take.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -371,6 +372,69 @@ TEST_F(ListFilesTest, SettingsTakeEffectAtOnce) {
   EXPECT_EQ(window_->session().state().calendar_mode, kModeJulian);
   EXPECT_THAT(control<QLabel>("Label8")->text().toStdString(), HasSubstr("支"));
   EXPECT_EQ(stored(setting::kCalendarMode), "2");
+}
+
+}  // namespace
+}  // namespace pelmira
+
+namespace pelmira {
+namespace {
+
+// The row the keyboard highlights is the selected person: its birth date is taken as a click
+// takes it, and 削除, 切り取り and the insertion of the cut persons work on it.
+TEST_F(ListFilesTest, TheKeyboardsHighlightIsThePersonTheEditsTake) {
+  loaded();
+  open(data_.write("five.txt", cp932_data_file({"一^1991 1 1^", "二^1992 2 2^", "三^1993 3 3^",
+                                                "四^1994 4 4^", "五^1995 5 5^"})));
+  click_row(0);
+  for (int i = 0; i < 3; ++i) QTest::keyClick(list(), Qt::Key_Down);
+  EXPECT_EQ(list()->currentIndex().row(), 3);
+  EXPECT_EQ(list()->selectionModel()->selectedIndexes().size(), 1);
+  EXPECT_EQ(slot(0).year, 1994);
+  action("ls23")->trigger();  // 削除
+  EXPECT_THAT(names(), ElementsAre("一", "二", "三", "五"));
+
+  click_row(0);
+  QTest::keyClick(list(), Qt::Key_End);
+  EXPECT_EQ(slot(0).year, 1995);
+  action("ls27")->trigger();  // 切り取り
+  EXPECT_THAT(names(), ElementsAre("一", "二", "三"));
+  QTest::keyClick(list(), Qt::Key_Home);
+  QTest::keyClick(list(), Qt::Key_Down);
+  EXPECT_EQ(slot(0).year, 1992);
+  action("ls22")->trigger();  // 切り取りの挿入, before 二
+  EXPECT_THAT(names(), ElementsAre("一", "五", "二", "三"));
+}
+
+}  // namespace
+}  // namespace pelmira
+
+namespace pelmira {
+namespace {
+
+// The view following the session (a refill, a new order, a deletion) tells the session
+// nothing back: a birth date typed after the selection stays.
+TEST_F(ListFilesTest, RenderingTheSelectionIsNoClick) {
+  loaded();
+  open(data_.write("five.txt", cp932_data_file({"一^1991 1 1^", "二^1992 2 2^", "三^1993 3 3^",
+                                                "四^1994 4 4^", "五^1995 5 5^"})));
+  click_row(0);
+  QTest::keyClick(list(), Qt::Key_Down);
+  QLineEdit* box = control<QLineEdit>("Text2_0");
+  box->setText(QStringLiteral("2000/1/1"));
+  QTest::keyClick(box, Qt::Key_Return);
+  ASSERT_EQ(slot(0).year, 2000);
+  for (const char* step : {"ls32_1", "ls36_1", "ls38", "ls121"}) {
+    SCOPED_TRACE(step);
+    if (std::string_view(step) == "ls121")
+      open(data_.write("more.txt", cp932_data_file({"六^1996 6 6^"})), step);
+    else
+      action(step)->trigger();
+    EXPECT_EQ(slot(0).year, 2000);
+    EXPECT_EQ(list()->selectionModel()->selectedIndexes().size(), 1);
+  }
+  action("ls23")->trigger();
+  EXPECT_EQ(slot(0).year, 2000);
 }
 
 }  // namespace
