@@ -18,17 +18,18 @@ ReportAnswer MessageBoxReporter::show_report(const ErrorReport& report) {
                   parent_);
   box.setObjectName(QStringLiteral("errorReportBox"));
   box.setDefaultButton(three ? QMessageBox::Yes : QMessageBox::Ok);
-  box.setEscapeButton(QMessageBox::Cancel);
+  // Escape, or closing the box, goes on: only the Cancel button itself ends the program.
+  box.setEscapeButton(three ? QMessageBox::No : QMessageBox::Ok);
   box.exec();
   switch (box.standardButton(box.clickedButton())) {
-    case QMessageBox::Ok:
-      return ReportAnswer::kOk;
+    case QMessageBox::Cancel:
+      return ReportAnswer::kCancel;
     case QMessageBox::Yes:
       return ReportAnswer::kYes;
     case QMessageBox::No:
       return ReportAnswer::kNo;
     default:
-      return ReportAnswer::kCancel;
+      return three ? ReportAnswer::kNo : ReportAnswer::kOk;
   }
 }
 

@@ -16,7 +16,8 @@ class MessageBoxReporter : public ErrorReporter {
   explicit MessageBoxReporter(QWidget* parent = nullptr) : parent_(parent) {}
 
   // OK and Cancel, or Yes, No and Cancel for the unexpected-error form; the first button is
-  // the default. A box closed without a button (Escape) answers Cancel.
+  // the default. Escape, or a box closed without a button, answers OK (No in the three-button
+  // form): the program goes on, and only an explicit Cancel (or Yes) ends it.
   ReportAnswer show_report(const ErrorReport& report) override;
   // The critical icon and OK.
   void show_save_warning(std::string_view title, std::string_view text) override;

@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QTest>
 #include <QTimer>
 
 #include "support/qt/modal_answer.h"
@@ -111,6 +112,43 @@ TEST_F(MessageBoxReporterTest, AnswersAndTheirEffects) {
         QGuiApplication::clipboard()->text(),
         row.copies ? QString::fromStdString(expected.clipboard_text()) : QStringLiteral("before"));
     window_.show();
+  }
+}
+
+// Escape, or closing the box, is no way to end the program: it goes on as OK (No in the
+// three-button form) would; only the Cancel button ends it.
+TEST_F(MessageBoxReporterTest, EscapeAndClosingTheBoxGoOn) {
+  struct Row {
+    const char* name;
+    std::int32_t number;
+    bool by_escape;  // else the box is closed as its title bar's button closes it
+  };
+  const Row rows[] = {
+      {"overflow_escape", err::kOverflow, true},
+      {"overflow_closed", err::kOverflow, false},
+      {"unexpected_escape", err::kSubscript, true},
+      {"unexpected_closed", err::kSubscript, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    window_.closes = 0;
+    timer_.start(60000);
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    QMessageBox::StandardButton escape = QMessageBox::NoButton;
+    auto answer = testing::answer_next_dialog<QMessageBox>([&](QMessageBox& box) {
+      escape = box.standardButton(box.escapeButton());
+      if (row.by_escape)
+        QTest::keyClick(&box, Qt::Key_Escape);
+      else
+        box.close();
+    });
+    report_error(RuntimeError(row.number), "guleyulibi");
+    ASSERT_TRUE(answer.answered());
+    EXPECT_EQ(escape, row.number == err::kOverflow ? QMessageBox::Ok : QMessageBox::No);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window_.closes, 0);
+    EXPECT_FALSE(timer_.isActive());
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
   }
 }
 

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTest>
 
 #include "core/error_report.h"
 #include "mainwindow/qt/message_box_reporter.h"
@@ -165,6 +166,50 @@ TEST_F(ErrorDialogTest, CancelEndsTheProgramThroughTheCloseRequest) {
   EXPECT_THAT(answer.box().title.toStdString(), ::testing::StartsWith("Pelmira　"));
   ASSERT_TRUE(unloaded.wait(2000));
   EXPECT_EQ(stored(setting::kTop), "105");  // a normal exit: 7 pixels
+}
+
+// Cancel ends the program as the window's own close does: unsaved changes of the list are
+// offered for saving first, and cancelling that question keeps the window and the changes.
+TEST_F(ErrorDialogTest, CancelAsksToSaveUnsavedChangesFirst) {
+  const std::string family = data_.write(
+      "family.txt", testing::cp932_data_file({"山田太郎^1990 1 2^", "佐藤花子^1985 5 6^"}));
+  window_->session().open_files({family});
+  window_->session().List1_Click(0);
+  window_->render();
+  action("ls23")->trigger();  // 削除: the list now differs from its file
+  ASSERT_EQ(window_->session().persons().changed, 1);
+  QSignalSpy unloaded(&*window_, &PelmiraWindow::unloaded);
+  const auto save_question = HasSubstr("データが変更されています。");
+
+  dialogs_.answers = {Answer::kCancel};
+  {
+    auto answer = testing::answer_next_message_box(QMessageBox::Cancel);
+    report_error(RuntimeError(err::kOverflow), "guleyulibi");
+  }
+  EXPECT_TRUE(dialogs_.shown.empty());  // the close waits for the event loop
+  QCoreApplication::processEvents();
+  EXPECT_THAT(dialogs_.texts(), ElementsAre(save_question));
+  EXPECT_FALSE(window_->is_unloaded());
+  EXPECT_TRUE(window_->isVisible());
+  EXPECT_EQ(window_->session().persons().changed, 1);
+
+  dialogs_.answers = {Answer::kNo};
+  {
+    auto answer = testing::answer_next_message_box(QMessageBox::Cancel);
+    report_error(RuntimeError(err::kOverflow), "guleyulibi");
+  }
+  ASSERT_TRUE(unloaded.wait(2000));
+  EXPECT_THAT(dialogs_.texts(), ElementsAre(save_question, save_question));
+}
+
+TEST_F(ErrorDialogTest, EscapeKeepsTheProgramRunning) {
+  auto answer = testing::answer_next_dialog<QMessageBox>(
+      [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
+  report_error(RuntimeError(err::kOverflow), "guleyulibi");
+  ASSERT_TRUE(answer.answered());
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(window_->is_unloaded());
+  EXPECT_TRUE(window_->isVisible());
 }
 
 TEST_F(ErrorDialogTest, YesCopiesTheReportAndEnds) {
