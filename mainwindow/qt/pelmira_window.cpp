@@ -224,10 +224,12 @@ void PelmiraWindow::closeEvent(QCloseEvent* event) {
     render();
     return;
   }
+  // The search window stores its place as it closes: before the unload, which either keeps
+  // it with the other settings or deletes every setting, its place included.
+  search_window_->close();
   session_->Form_Unload();
   unloaded_ = true;
   if (help_) help_->close();
-  search_window_->close();
   event->accept();
   Q_EMIT unloaded();
 }

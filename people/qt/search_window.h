@@ -24,7 +24,9 @@
 //       this);
 //   menu ls14 "検索画面の表示": search_window_->open();
 //   the main window's busy state: search_window_->set_busy(on);
-//   unload: search_window_->close() (stores its place) before the store goes.
+//   unload: search_window_->close() (stores its place) before the session's Form_Unload,
+//   which keeps the settings or deletes them all; a close after the deletion would write
+//   the place back into an emptied store.
 //
 // After 検索開始 the window hides itself and, when the list is left empty, tells the user
 // search_notice(outcome) ("該当するデータが有りません。") with `tell`, or with an OK box over

@@ -14,6 +14,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -21,6 +22,7 @@
 #include "mainwindow/qt/message_box_reporter.h"
 #include "mainwindow/qt/panel_frames.h"
 #include "mainwindow/qt/year_calendar_view.h"
+#include "people/qt/search_window.h"
 #include "settings/qt/qsettings_store.h"
 #include "settings/setting_keys.h"
 #include "settings/setting_values.h"
@@ -145,6 +147,43 @@ TEST_F(PelmiraWindowTest, SettingsDeletionAnsweredNoSavesAsANormalExit) {
   EXPECT_EQ(stored(setting::kTop), "105");  // 100 twips are 7 pixels
   EXPECT_EQ(stored(setting::kListingKind), "9");
   EXPECT_EQ(stored(setting::kPanes), "111100");
+}
+
+// The search window keeps its place in the settings when it closes; with the settings
+// deleted at the exit, it closes before the deletion, so nothing is written back after it.
+TEST_F(PelmiraWindowTest, SettingsDeletionWithTheSearchWindowOpenLeavesNothing) {
+  const std::string family =
+      data_.write("family.txt", testing::cp932_data_file({"山田太郎^1990 1 2^"}));
+  PelmiraWindow& window = loaded({family});
+  action("ls14")->trigger();
+  ASSERT_TRUE(window.search_window()->isVisible());
+  QSignalSpy unloaded(&window, &PelmiraWindow::unloaded);
+  dialogs_.answers = {Answer::kYes};
+  action("rsyuryou")->trigger();
+  ASSERT_TRUE(unloaded.wait(2000));
+  EXPECT_THAT(dialogs_.texts().back(), HasSubstr("　削除しますか？"));
+  EXPECT_FALSE(window.search_window()->isVisible());
+  EXPECT_EQ(stored(setting::kSearchTop), "<missing>");
+  EXPECT_EQ(stored(setting::kSearchLeft), "<missing>");
+  const QSettings ini(store_.file_of(kSettingsApplication), QSettings::IniFormat);
+  EXPECT_TRUE(ini.allKeys().isEmpty()) << ini.allKeys().join(QLatin1Char(' ')).toStdString();
+  window_.reset();  // the search window, destroyed with the main window, stores nothing either
+  EXPECT_TRUE(QSettings(store_.file_of(kSettingsApplication), QSettings::IniFormat)
+                  .allKeys()
+                  .isEmpty());
+}
+
+// A normal exit with the search window open keeps its place for the next opening.
+TEST_F(PelmiraWindowTest, NormalExitWithTheSearchWindowOpenStoresItsPlace) {
+  const std::string family =
+      data_.write("family.txt", testing::cp932_data_file({"山田太郎^1990 1 2^"}));
+  PelmiraWindow& window = loaded({family});
+  action("ls14")->trigger();
+  window.search_window()->move(150, 90);
+  ASSERT_TRUE(window.close());
+  EXPECT_EQ(stored(setting::kSearchLeft), "2250");  // 15 twips to a pixel
+  EXPECT_EQ(stored(setting::kSearchTop), "1350");
+  EXPECT_EQ(stored(setting::kTop), "105");
 }
 
 class ErrorDialogTest : public PelmiraWindowTest {
