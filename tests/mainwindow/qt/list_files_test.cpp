@@ -439,3 +439,30 @@ TEST_F(ListFilesTest, RenderingTheSelectionIsNoClick) {
 
 }  // namespace
 }  // namespace pelmira
+
+namespace pelmira {
+namespace {
+
+// A line forced in with an impossible date, under a column whose procedure traps its own
+// error: painting the list opens no box; the one report comes after the paint.
+TEST_F(ListFilesTest, AForcedImpossibleDateIsReportedAfterThePaint) {
+  write_text(store_, setting::kListColumns, "0100000010000000");  // 氏名 and 星座
+  loaded();
+  auto answer = testing::answer_next_dialog<QDialog>([](QDialog& dialog) {
+    dialog.findChild<QPushButton*>(QStringLiteral("Command1_1"))->click();  // 強制
+  });
+  open(data_.write("zero.txt", cp932_data_file({"ゼロ月^1990 0 1^", "山田太郎^1990 1 2^"})));
+  ASSERT_TRUE(answer.answered());
+  EXPECT_TRUE(reporter_.empty());
+  (void)list()->grab();
+  EXPECT_TRUE(reporter_.empty());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(reporter_.reports().size(), 1u);
+  (void)list()->grab();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(reporter_.reports().size(), 1u);
+  EXPECT_THAT(names(), ElementsAre("ゼロ月", "山田太郎"));
+}
+
+}  // namespace
+}  // namespace pelmira
