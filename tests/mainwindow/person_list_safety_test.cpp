@@ -106,7 +106,7 @@ TEST_F(PersonListSafetyTest, OverwriteOfANarrowedListAsksWithTheCountsAndNoWrite
   dialogs_.answers = {Answer::kNo};
   session().uHozon_Click();
   ASSERT_EQ(questions().size(), 1u);
-  const ShownBox& question = questions().front();
+  const ShownBox question = questions().front();
   EXPECT_THAT(question.text, HasSubstr("表示中の2人だけを保存します。次の3人は"));
   EXPECT_THAT(question.text, HasSubstr("検索で表示されていない人　3人"));
   EXPECT_TRUE(question.default_no);
